@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Tagpad developers
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tagpad {
+
+/// A byte code page ("ANSI" in the original design), converting losslessly
+/// between its bytes and UTF-8. Bytes that do not decode become the
+/// characters U+10FF80..U+10FFFF (byte 0x80..0xFF) and turn back into the
+/// same bytes, so any byte string survives a round trip.
+class CodePage {
+ public:
+  /// A code page by its iconv name. "EUC-KR" is widened to its superset
+  /// CP949, and the C locale's "ANSI_X3.4-1968" means UTF-8.
+  static CodePage named(std::string_view name);
+
+  /// The code page of the C library's locale, read once on first use.
+  static const CodePage& platform();
+
+  const std::string& name() const { return name_; }
+  bool is_utf8() const { return utf8_; }
+
+  /// True for bytes that start a two-byte character (CP949: 0x81..0xFE).
+  bool is_lead_byte(unsigned char byte) const;
+
+  /// Decodes bytes to UTF-8; never fails.
+  std::string to_utf8(std::string_view bytes) const;
+
+  /// Encodes UTF-8 into bytes. Throws tagpad::Error for a character the
+  /// code page has no bytes for, or for malformed UTF-8.
+  std::string from_utf8(std::string_view utf8) const;
+
+ private:
+  explicit CodePage(std::string name);
+
+  std::string decode_utf8(std::string_view bytes) const;
+  std::string decode_by_character(std::string_view bytes) const;
+  std::string encode_run(std::string_view utf8) const;
+
+  std::string name_;
+  bool utf8_ = false;
+  bool double_byte_ = false;
+};
+
+}  // namespace tagpad
