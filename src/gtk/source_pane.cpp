@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Tagpad developers
+#include "gtk/source_pane.h"
+
+#include "core/error.h"
+#include "gtk/deliver.h"
+
+#include <memory>
+
+namespace tagpad {
+
+SourcePane::SourcePane(Gtk::TextView& view) : view_(view) {
+  GtkTextBuffer* buffer = gtk_text_view_get_buffer(view_.gobj());
+  if (!GTK_SOURCE_IS_BUFFER(buffer)) throw Error("unit1.ui: 'Memo' has no source buffer");
+  buffer_ = GTK_SOURCE_BUFFER(buffer);
+  gtk_source_buffer_set_highlight_syntax(buffer_, FALSE);
+  gtk_source_buffer_set_highlight_matching_brackets(buffer_, FALSE);
+  changed_id_ = g_signal_connect_swapped(buffer_, "changed", G_CALLBACK(+[](SourcePane* self) {
+                                           self->on_buffer_changed();
+                                         }),
+                                         this);
+}
+
+SourcePane::~SourcePane() { g_signal_handler_disconnect(buffer_, changed_id_); }
+
+std::string SourcePane::text() const {
+  GtkTextBuffer* buffer = GTK_TEXT_BUFFER(buffer_);
+  GtkTextIter start, end;
+  gtk_text_buffer_get_bounds(buffer, &start, &end);
+  std::unique_ptr<char, decltype(&g_free)> text(gtk_text_buffer_get_text(buffer, &start, &end, TRUE), g_free);
+  return text.get();
+}
+
+void SourcePane::set_text(const std::string& text) {
+  GtkTextBuffer* buffer = GTK_TEXT_BUFFER(buffer_);
+  if (gtk_text_buffer_get_char_count(buffer) == g_utf8_strlen(text.data(), text.size()) && this->text() == text)
+    return;
+  setting_text_ = true;
+  gtk_source_buffer_begin_not_undoable_action(buffer_);
+  gtk_text_buffer_set_text(buffer, text.data(), static_cast<int>(text.size()));
+  gtk_source_buffer_end_not_undoable_action(buffer_);
+  setting_text_ = false;
+  change_.emit();
+}
+
+void SourcePane::on_buffer_changed() {
+  if (!setting_text_) deliver([this] { change_.emit(); });
+}
+
+}  // namespace tagpad

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Tagpad developers
+#pragma once
+
+#include <gtkmm/textview.h>
+#include <gtksourceview/gtksource.h>
+#include <sigc++/signal.h>
+
+#include <string>
+
+namespace tagpad {
+
+/// The source pane over a GtkSourceView: its text as a whole, and one
+/// change notification for every real change, whoever makes it.
+class SourcePane {
+ public:
+  explicit SourcePane(Gtk::TextView& view);
+  ~SourcePane();
+  SourcePane(const SourcePane&) = delete;
+  SourcePane& operator=(const SourcePane&) = delete;
+
+  Gtk::TextView& view() { return view_; }
+  std::string text() const;
+  /// Replaces the whole text as an edit that cannot be undone; setting the
+  /// text it already holds is no change.
+  void set_text(const std::string& text);
+
+  sigc::signal<void()>& signal_change() { return change_; }
+
+ private:
+  void on_buffer_changed();
+
+  // Borrowed from the window description.
+  Gtk::TextView& view_;
+  GtkSourceBuffer* buffer_;
+  gulong changed_id_ = 0;
+  // set_text deletes and inserts; the pair is one change to its observers.
+  bool setting_text_ = false;
+  sigc::signal<void()> change_;
+};
+
+}  // namespace tagpad

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Tagpad developers
+#include "gtk/unit1.h"
+
+#include "core/preview_loader.h"
+#include "gtk/builder_widget.h"
+
+#include <glibmm/exceptionhandler.h>
+#include <gtkmm/cssprovider.h>
+#include <gtkmm/eventbox.h>
+#include <gtkmm/textview.h>
+
+namespace tagpad {
+namespace {
+
+constexpr const char* Ui = "unit1.ui";
+constexpr int Left = 454;
+constexpr int Top = 149;
+
+}  // namespace
+
+std::unique_ptr<TForm1> TForm1::create(Services& services) {
+  auto builder = Gtk::Builder::create_from_resource("/org/tagpad/unit1.ui");
+  TForm1* form = nullptr;
+  builder->get_widget_derived("TForm1", form, services);
+  std::unique_ptr<TForm1> owned(form);
+  // An error here skips the rest of FormCreate; the window still comes up.
+  try {
+    owned->FormCreate();
+  } catch (...) {
+    Glib::exception_handlers_invoke();
+  }
+  return owned;
+}
+
+TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder, Services& services)
+    : Gtk::Window(object),
+      Edit1(widget<Gtk::Entry>(builder, Ui, "Edit1")),
+      StatusBar1(widget<Gtk::Label>(builder, Ui, "StatusBar1")),
+      Panel1(widget<Gtk::Box>(builder, Ui, "Panel1")),
+      Panel2(widget<Gtk::Box>(builder, Ui, "Panel2")),
+      Memo(widget<Gtk::TextView>(builder, Ui, "Memo")),
+      WebBrowser(services.code_page),
+      Splitter1(widget<Gtk::EventBox>(builder, Ui, "Splitter1"), widget<Gtk::Widget>(builder, Ui, "SplitterLine"),
+                Panel2, Panel1),
+      services_(services) {
+  move(Left, Top);
+  widget<Gtk::Box>(builder, Ui, "WebBrowserHost").pack_start(WebBrowser.widget(), true, true);
+  WebBrowser.widget().show();
+  apply_memo_font();
+
+  WebBrowser.signal_before_navigate2().connect(sigc::mem_fun(*this, &TForm1::WebBrowserBeforeNavigate2));
+  WebBrowser.signal_download_begin().connect(sigc::mem_fun(*this, &TForm1::WebBrowserDownloadBegin));
+  WebBrowser.signal_download_complete().connect(sigc::mem_fun(*this, &TForm1::WebBrowserDownloadComplete));
+  WebBrowser.signal_status_text_change().connect(sigc::mem_fun(*this, &TForm1::WebBrowserStatusTextChange));
+  signal_delete_event().connect(sigc::mem_fun(*this, &TForm1::on_delete), false);
+  // A wait for the engine may be running below this handler; it must end
+  // so that the main loop can.
+  signal_hide().connect([this] { WebBrowser.abandon_waits(); });
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::apply_memo_font() {
+  auto css = Gtk::CssProvider::create();
+  css->load_from_data("textview { font-family: \"MS Sans Serif\", \"NanumGothic\", sans-serif; font-size: 13px; }");
+  Memo.view().get_style_context()->add_provider(css, GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+}
+
+bool TForm1::on_delete(GdkEventAny*) {
+  hide();
+  return true;
+}
+
+void TForm1::FormCreate() {
+  OD.initial_dir = services_.program_folder;
+  SD.initial_dir = OD.initial_dir;
+  LoadHtmlIntoBrowser(WebBrowser, services_.code_page.from_utf8(Memo.text()));
+  history_list = std::make_unique<HistoryList>();
+}
+
+void TForm1::Action1Execute() {
+  Memo.set_text("");
+  Edit1.set_text("");
+  LoadHtmlIntoBrowser(WebBrowser, services_.code_page.from_utf8(Memo.text()));
+}
+
+void TForm1::Action4Execute() { close(); }
+
+void TForm1::Action5Execute() {
+  LoadHtmlIntoBrowser(WebBrowser, "");
+  const std::string text = Memo.text();
+  if (auto document = WebBrowser.document()) document->write(text);
+}
+
+void TForm1::WebBrowserBeforeNavigate2(const std::string& url) { StatusBar1.set_text(url); }
+
+void TForm1::WebBrowserDownloadBegin() {}
+
+void TForm1::WebBrowserDownloadComplete() {
+  StatusBar1.set_text("");
+  auto document = WebBrowser.document();
+  set_title((document ? document->title() : std::string()) + "  Tagpad");
+}
+
+void TForm1::WebBrowserStatusTextChange(const std::string& text) { StatusBar1.set_text(text); }
+
+}  // namespace tagpad

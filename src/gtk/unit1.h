@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Tagpad developers
+#pragma once
+
+#include "core/file_dialog_settings.h"
+#include "core/history_list.h"
+#include "gtk/source_pane.h"
+#include "gtk/splitter.h"
+#include "gtk/web_browser.h"
+#include "platform/services.h"
+
+#include <gtkmm/box.h>
+#include <gtkmm/builder.h>
+#include <gtkmm/entry.h>
+#include <gtkmm/label.h>
+#include <gtkmm/window.h>
+
+#include <memory>
+#include <string>
+
+namespace tagpad {
+
+/// The main window: its components and event handlers. The rules the
+/// handlers follow live in core; each handler is a few calls into it.
+class TForm1 : public Gtk::Window {
+ public:
+  /// Builds the window from unit1.ui and runs FormCreate before returning;
+  /// an error in FormCreate is reported and the window is still returned.
+  static std::unique_ptr<TForm1> create(Services& services);
+
+  TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder, Services& services);
+  ~TForm1() override;
+
+  // Handlers
+  void FormCreate();
+  void Action1Execute();
+  void Action4Execute();
+  void Action5Execute();
+  void WebBrowserBeforeNavigate2(const std::string& url);
+  void WebBrowserDownloadBegin();
+  void WebBrowserDownloadComplete();
+  void WebBrowserStatusTextChange(const std::string& text);
+
+  // From unit1.ui, owned by the window
+  Gtk::Entry& Edit1;
+  Gtk::Label& StatusBar1;
+  Gtk::Box& Panel1;
+  Gtk::Box& Panel2;
+
+  // Owned
+  SourcePane Memo;
+  tagpad::WebBrowser WebBrowser;
+  Splitter Splitter1;
+  FileDialogSettings OD;
+  FileDialogSettings SD;
+  std::unique_ptr<HistoryList> history_list;
+
+ private:
+  void apply_memo_font();
+  bool on_delete(GdkEventAny*);
+
+  // Borrowed
+  Services& services_;
+};
+
+}  // namespace tagpad
