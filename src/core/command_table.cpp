@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Tagpad developers
+#include "core/command_table.h"
+
+#include "core/error.h"
+#include "core/shortcut_dispatch.h"
+
+#include <optional>
+#include <string>
+
+namespace tagpad {
+
+namespace {
+
+using Kind = CommandKind;
+
+constexpr Shortcut ctrl(char32_t key) { return Shortcut::with_ctrl(key); }
+
+struct MenuRow {
+  const char* name;
+  const char* parent;  // nullptr: top-level
+  const char* caption;
+  const char* hint;
+  const char* command;  // nullptr: none
+};
+
+// Only the values the items set themselves; the rest comes from binding.
+constexpr MenuRow MainMenu1Rows[] = {
+    {"N1", nullptr, "파일(&F)", "", nullptr},
+    {"N5", "N1", "", "새작업", "Action1"},
+    {"N6", "N1", "열기", "열기", "Action3"},
+    {"N7", "N1", "", "저장", "Action2"},
+    {"N16", "N1", "", "인쇄", "FilePageSetup1"},
+    {"N17", "N1", "", "", "FilePrintSetup1"},
+    {"N23", "N1", "", "", "PrintDlg1"},
+    {"N8", "N1", "", "", "Action4"},
+    {"N2", nullptr, "편집(&E)", "", nullptr},
+    {"N15", "N2", "", "", "EditUndo1"},
+    {"N18", "N2", "", "", "EditSelectAll1"},
+    {"N9", "N2", "", "", "EditCopy1"},
+    {"N10", "N2", "", "", "EditPaste1"},
+    {"N11", "N2", "", "", "SearchFind1"},
+    {"N12", "N2", "", "", "SearchReplace1"},
+    {"N3", nullptr, "보기(&V)", "", nullptr},
+    {"N13", "N3", "", "실행", "Action5"},
+    {"N20", "N3", "폰크사이즈", "폰트사이즈 변경", nullptr},
+    {"N21", "N20", "크게", "폰트사이즈 크게", "Action8"},
+    {"N22", "N20", "작게", "폰트사이즈 작게", "Action9"},
+    {"N19", "N3", "HTML 소스보기", "HTML 소스보기", "Action10"},
+    {"N4", nullptr, "도움말(&H)", "", nullptr},
+    {"N14", "N4", "정보", "프로그램 정보", "Action6"},
+};
+
+struct ToolRow {
+  const char* name;  // nullptr: separator
+  const char* caption;
+  const char* hint;
+  int image;
+  bool enabled;
+  const char* command;
+  bool auto_size;
+};
+
+constexpr ToolRow Separator{nullptr, "", "", 0, true, nullptr, false};
+
+constexpr ToolRow ToolBar1Rows[] = {
+    {"ToolButton1", "", "새작업", 0, true, "Action1", true},
+    {"ToolButton2", "", "실행", 1, true, "Action5", true},
+    Separator,
+    {"ToolButton3", "열기", "열기", 2, true, "Action3", true},
+    {"ToolButton4", "", "저장", 3, true, "Action2", true},
+    Separator,
+    {"ToolButton10", "이전", "이전", 6, false, "ActBack", true},
+    {"ActForward", "", "다음", 5, false, "AcFoward", true},
+    Separator,
+    {"ToolButton8", "", "중지", 7, false, "ActStop", true},
+    Separator,
+    {"ToolButton13", "HTML", "HTML 소스보기", 9, true, "Action10", false},
+    Separator,
+    {"ToolButton5", "종료", "", 4, true, "Action4", true},
+    Separator,
+    {"ToolButton9", "", "", 10, true, "Action6", true},
+};
+
+// In list order: the first command with a key's shortcut is the one it reaches.
+void add_commands(CommandList& list) {
+  // clang-format off
+  list.add({.name = "EditCut1", .kind = Kind::EditCut, .category = "Edit", .caption = "Cu&t",
+            .hint = "Cut|Cuts the selection and puts it on the Clipboard", .shortcut = ctrl('X')});
+  list.add({.name = "EditCopy1", .kind = Kind::EditCopy, .category = "Edit", .caption = "&Copy",
+            .hint = "Copy|Copies the selection and puts it on the Clipboard", .shortcut = ctrl('C')});
+  list.add({.name = "EditPaste1", .kind = Kind::EditPaste, .category = "Edit", .caption = "&Paste",
+            .hint = "Paste|Inserts Clipboard contents", .shortcut = ctrl('V')});
+  list.add({.name = "EditUndo1", .kind = Kind::EditUndo, .category = "Edit", .caption = "&Undo",
+            .hint = "Undo|Reverts the last action", .shortcut = ctrl('Z')});
+  list.add({.name = "WindowClose1", .kind = Kind::WindowClose, .category = "Window", .caption = "C&lose",
+            .hint = "Close", .enabled = false});
+  list.add({.name = "FileOpen1", .kind = Kind::FileOpen, .category = "File", .caption = "&Open...",
+            .hint = "Open|Opens an existing file", .shortcut = ctrl('O')});
+  list.add({.name = "FilePrintSetup1", .kind = Kind::FilePrintSetup, .category = "File", .caption = "Print Set&up...",
+            .hint = "Print Setup"});
+  list.add({.name = "FilePageSetup1", .kind = Kind::FilePageSetup, .category = "File", .caption = "Page Set&up..."});
+  list.add({.name = "SearchFind1", .kind = Kind::SearchFind, .category = "Search", .caption = "&Find...",
+            .hint = "Find|Finds the specified text", .shortcut = ctrl('F')});
+  list.add({.name = "SearchReplace1", .kind = Kind::SearchReplace, .category = "Search", .caption = "&Replace",
+            .hint = "Replace|Replaces specific text with different text"});
+  list.add({.name = "Action1", .category = "File", .caption = "새작업"});
+  list.add({.name = "Action2", .caption = "저장"});
+  list.add({.name = "Action3", .caption = "불러오기"});
+  list.add({.name = "Action4", .caption = "끝내기", .hint = "끝내기"});
+  list.add({.name = "Action5", .caption = "실행"});
+  list.add({.name = "HelpContents1", .kind = Kind::HelpContents, .category = "Help", .caption = "&Contents",
+            .hint = "Help Contents", .enabled = false});
+  list.add({.name = "Action6", .hint = "프로그램정보"});
+  list.add({.name = "ActBack"});
+  list.add({.name = "EditSelectAll1", .kind = Kind::EditSelectAll, .category = "Edit", .caption = "Select &All",
+            .hint = "Select All|Selects the entire document", .shortcut = ctrl('A')});
+  list.add({.name = "AcFoward"});
+  list.add({.name = "ActStop", .hint = "소스보기"});
+  list.add({.name = "Action10"});
+  list.add({.name = "Action11", .caption = "소스보기"});
+  list.add({.name = "Action7", .caption = "Action7"});
+  list.add({.name = "Action8", .caption = "Action8"});
+  list.add({.name = "Action9", .caption = "Action9"});
+  list.add({.name = "PrintDlg1", .kind = Kind::PrintDialog, .category = "Dialog", .caption = "&Print...",
+            .shortcut = ctrl('P')});
+  // clang-format on
+}
+
+}  // namespace
+
+CommandTable::CommandTable() {
+  add_commands(action_list_);
+  for (const MenuRow& row : MainMenu1Rows) {
+    MenuModel::Item& parent = row.parent ? menu_item(row.parent) : main_menu_.root();
+    parent.add({.name = row.name, .caption = row.caption, .hint = row.hint});
+  }
+  for (const ToolRow& row : ToolBar1Rows) {
+    if (!row.name) {
+      tool_bar_.add_separator();
+      continue;
+    }
+    tool_bar_.add_button(
+        {.name = row.name, .caption = row.caption, .hint = row.hint, .enabled = row.enabled, .image_index = row.image},
+        row.auto_size);
+  }
+  // Binding comes only after every command and control holds its own values.
+  for (const MenuRow& row : MainMenu1Rows) {
+    if (row.command) menu_item(row.name).bind(command(row.command));
+  }
+  for (const ToolRow& row : ToolBar1Rows) {
+    if (row.command) tool_button(row.name).bind(command(row.command));
+  }
+}
+
+Command& CommandTable::command(std::string_view name) const {
+  if (Command* found = action_list_.find(name)) return *found;
+  throw Error("ActionList1: no command '" + std::string(name) + "'");
+}
+
+MenuModel::Item& CommandTable::menu_item(std::string_view name) {
+  if (MenuModel::Item* found = main_menu_.find(name)) return *found;
+  throw Error("MainMenu1: no item '" + std::string(name) + "'");
+}
+
+ToolbarModel::Button& CommandTable::tool_button(std::string_view name) const {
+  if (ToolbarModel::Button* found = tool_bar_.find(name)) return *found;
+  throw Error("ToolBar1: no button '" + std::string(name) + "'");
+}
+
+bool CommandTable::dispatch_shortcut(const Shortcut& key) {
+  return tagpad::dispatch_shortcut(main_menu_, action_list_, key);
+}
+
+void CommandTable::idle_refresh() {
+  tool_bar_.refresh_commands();
+  main_menu_.root().refresh_sub_item_commands();
+}
+
+}  // namespace tagpad

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Tagpad developers
+#include "core/replace.h"
+
+#include <glib.h>
+
+#include <memory>
+#include <string>
+
+namespace tagpad {
+
+namespace {
+
+std::string casefolded(std::string_view text) {
+  const std::unique_ptr<gchar, decltype(&g_free)> folded(g_utf8_casefold(text.data(), static_cast<gssize>(text.size())),
+                                                         &g_free);
+  return folded.get();
+}
+
+std::string selected_text(const TextTarget& target) {
+  return target.read(target.selection_start(), target.selection_length());
+}
+
+}  // namespace
+
+bool replace(TextTarget& target, std::string_view text, std::string_view replacement, SearchOptions options) {
+  if (target.selection_length() > 0 && casefolded(selected_text(target)) == casefolded(text)) {
+    target.replace_selection(replacement);
+    Search(target, text, Direction::Down, options).find_next();
+    return true;
+  }
+  Search search(target, text, Direction::Down, options);
+  if (!search.find_next()) return false;
+  search.replace_match(replacement);
+  return true;
+}
+
+std::size_t replace_all(TextTarget& target, std::string_view text, std::string_view replacement,
+                        SearchOptions options) {
+  std::size_t count = 0;
+  // Equal character for character needs equal length: no need to read a
+  // large selection that cannot match.
+  const std::size_t q = target.selection_length();
+  if (q > 0 && q == static_cast<std::size_t>(g_utf8_strlen(text.data(), static_cast<gssize>(text.size()))) &&
+      selected_text(target) == text) {
+    target.replace_selection(replacement);
+    ++count;
+  }
+  Search search(target, text, Direction::Down, options);
+  while (search.find_next()) {
+    search.replace_match(replacement);
+    ++count;
+  }
+  return count;
+}
+
+}  // namespace tagpad
