@@ -22,6 +22,9 @@ class CodePage {
 
   const std::string& name() const { return name_; }
   bool is_utf8() const { return utf8_; }
+  /// The label a web engine knows the code page by ("EUC-KR" names CP949
+  /// in the web's encoding registry).
+  std::string web_charset() const { return double_byte_ ? "EUC-KR" : name_; }
 
   /// True for bytes that start a two-byte character (CP949: 0x81..0xFE).
   bool is_lead_byte(unsigned char byte) const;

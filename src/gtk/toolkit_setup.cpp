@@ -14,7 +14,7 @@ extern "C" void tagpad_register_resource(void);
 namespace tagpad {
 
 void prepare_toolkit() {
-  Glib::set_application_name("Tagpad");
+  if (Glib::get_application_name() != "Tagpad") Glib::set_application_name("Tagpad");
   tagpad_register_resource();
   gtk_source_init();
   auto css = Gtk::CssProvider::create();

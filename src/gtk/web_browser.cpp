@@ -180,7 +180,7 @@ void WebBrowser::load_bytes(const std::string& bytes) {
     webkit_web_view_load_html(view_, "", "about:blank");
   } else {
     GBytes* data = g_bytes_new(bytes.data(), bytes.size());
-    webkit_web_view_load_bytes(view_, data, "text/html", code_page_.name().c_str(), "about:blank");
+    webkit_web_view_load_bytes(view_, data, "text/html", code_page_.web_charset().c_str(), "about:blank");
     g_bytes_unref(data);
   }
   wait_until([this] { return ready_state_ >= 3; });

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Tagpad developers
+#pragma once
+
+#include "core/code_page.h"
+#include "gtk/error_display.h"
+#include "gtk/toolkit_setup.h"
+#include "gtk/unit1.h"
+#include "support/fake_message_boxes.h"
+
+#include <glib.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tagpad {
+
+/// Runs the main loop until `done` holds or a few seconds have passed.
+template <typename Done>
+bool iterate_until(Done done, int seconds = 10) {
+  const gint64 deadline = g_get_monotonic_time() + seconds * G_USEC_PER_SEC;
+  while (!done()) {
+    if (g_get_monotonic_time() > deadline) return false;
+    g_main_context_iteration(nullptr, FALSE);
+  }
+  return true;
+}
+
+/// The main window as the program builds it, with fake message boxes.
+class FormTest : public testing::Test {
+ protected:
+  explicit FormTest(const char* code_page = "UTF-8") : code_page_(CodePage::named(code_page)) {}
+
+  void SetUp() override {
+    prepare_toolkit();
+    form = TForm1::create(services_);
+    form->show();
+  }
+
+  std::string preview_html() { return form->WebBrowser.document()->inner_html(); }
+
+  CodePage code_page_;
+  FakeMessageBoxes boxes;
+  ErrorDisplay error_display_{boxes};
+  Services services_{code_page_, boxes, "/opt/tagpad/"};
+  std::unique_ptr<TForm1> form;
+};
+
+}  // namespace tagpad

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Tagpad developers
+#include "core/error.h"
+#include "core/preview_loader.h"
+#include "form_fixture.h"
+
+#include <gtkmm/textview.h>
+
+namespace tagpad {
+namespace {
+
+constexpr const char* EmptyDocument = "<head></head><body></body>";
+
+TEST_F(FormTest, StartsWithAnEmptyDocumentAndItsCaption) {
+  EXPECT_EQ(preview_html(), EmptyDocument);
+  EXPECT_EQ(form->get_title(), "  Tagpad");
+  EXPECT_EQ(form->OD.initial_dir, "/opt/tagpad/");
+  EXPECT_EQ(form->SD.initial_dir, "/opt/tagpad/");
+  ASSERT_TRUE(form->history_list);
+  EXPECT_EQ(form->history_list->count(), 0);
+  EXPECT_TRUE(boxes.errors.empty());
+}
+
+TEST_F(FormTest, RunRendersTheSourceAndNewEmptiesEverything) {
+  form->Memo.set_text("<title>T</title><b>x</b>");
+  form->Edit1.set_text("example.org");
+  form->Action5Execute();
+  EXPECT_NE(preview_html().find("<b>x</b>"), std::string::npos);
+  iterate_until([&] { return form->get_title() == "T  Tagpad"; }, 3);
+
+  form->Action1Execute();
+  EXPECT_EQ(form->Memo.text(), "");
+  EXPECT_EQ(form->Edit1.get_text(), "");
+  EXPECT_EQ(preview_html(), EmptyDocument);
+  EXPECT_TRUE(boxes.errors.empty());
+}
+
+TEST_F(FormTest, RunStartedInsideAWaitFinishesFirst) {
+  form->Memo.set_text("<i>inner</i>");
+  int nested_runs = 0;
+  sigc::connection once = form->WebBrowser.signal_download_begin().connect([&] {
+    if (nested_runs++ == 0) {
+      form->Action5Execute();
+      EXPECT_NE(preview_html().find("<i>inner</i>"), std::string::npos);
+      form->Memo.set_text("<u>outer</u>");
+    }
+  });
+  form->Action5Execute();
+  once.disconnect();
+  EXPECT_GE(nested_runs, 1);
+  EXPECT_NE(preview_html().find("<u>outer</u>"), std::string::npos);
+}
+
+TEST_F(FormTest, AKilledEngineEndsTheWaitAndTheNextRunWorks) {
+  gint64 killed_at = 0;
+  sigc::connection kill = form->WebBrowser.signal_download_begin().connect([&] {
+    if (killed_at == 0) {
+      killed_at = g_get_monotonic_time();
+      form->WebBrowser.terminate_engine();
+    }
+  });
+  try {
+    form->Action5Execute();
+    ADD_FAILURE() << "the wait did not end with an error";
+  } catch (const Error& error) {
+    EXPECT_STREQ(error.what(), "The HTML engine stopped: terminated");
+    EXPECT_LT(g_get_monotonic_time() - killed_at, 100 * 1000);
+  }
+  kill.disconnect();
+
+  form->Memo.set_text("<p>again</p>");
+  form->Action5Execute();
+  EXPECT_NE(preview_html().find("<p>again</p>"), std::string::npos);
+}
+
+TEST_F(FormTest, ASupersededLoadDoesNotEndTheNewerWait) {
+  form->WebBrowser.navigate("data:text/html,<p>old</p>");
+  LoadHtmlIntoBrowser(form->WebBrowser, "<p>new</p>");
+  EXPECT_GE(form->WebBrowser.ready_state(), 3);
+  EXPECT_EQ(preview_html(), "<head></head><body><p>new</p>\n</body>");
+}
+
+TEST_F(FormTest, AnErrorEscapingAHandlerReachesTheErrorDisplay) {
+  auto failing = form->Edit1.signal_changed().connect([] { throw Error("Something went wrong"); });
+  form->Edit1.set_text("x");
+  failing.disconnect();
+  auto aborting = form->Edit1.signal_changed().connect([] { throw Abort(); });
+  form->Edit1.set_text("y");
+  aborting.disconnect();
+  ASSERT_EQ(boxes.errors.size(), 1u);
+  EXPECT_EQ(boxes.errors[0], "Something went wrong.");
+}
+
+TEST_F(FormTest, SplitterKeepsTheEditorAndSnapsThePreviewShut) {
+  iterate_until([&] { return form->Panel2.get_allocated_height() > 1; }, 3);
+  const int available = form->Panel2.get_allocated_height() + form->Splitter1.preview_height();
+  EXPECT_EQ(form->Splitter1.resize_preview(100000), available - 10);
+  EXPECT_EQ(form->Splitter1.resize_preview(11), 11);
+  EXPECT_EQ(form->Splitter1.resize_preview(10), 0);
+  EXPECT_FALSE(form->Panel1.get_visible());
+  iterate_until([&] { return false; }, 0);
+  EXPECT_EQ(form->Splitter1.resize_preview(200), 200);
+  EXPECT_TRUE(form->Panel1.get_visible());
+}
+
+class KoreanFormTest : public FormTest {
+ protected:
+  KoreanFormTest() : FormTest("CP949") {}
+};
+
+TEST_F(KoreanFormTest, CodePageBytesReachTheEngineAsKorean) {
+  form->Memo.set_text("<p>한글</p>");
+  LoadHtmlIntoBrowser(form->WebBrowser, code_page_.from_utf8(form->Memo.text()));
+  EXPECT_NE(preview_html().find("<p>한글</p>"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tagpad
