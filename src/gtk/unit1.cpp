@@ -7,6 +7,7 @@
 
 #include <glibmm/exceptionhandler.h>
 #include <gtkmm/cssprovider.h>
+#include <glibmm/main.h>
 #include <gtkmm/eventbox.h>
 #include <gtkmm/textview.h>
 
@@ -43,8 +44,14 @@ TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder
       WebBrowser(services.code_page),
       Splitter1(widget<Gtk::EventBox>(builder, Ui, "Splitter1"), widget<Gtk::Widget>(builder, Ui, "SplitterLine"),
                 Panel2, Panel1),
+      MainMenu1(widget<Gtk::MenuBar>(builder, Ui, "MainMenu1"), commands.main_menu(), application_hint),
+      ToolBar1(widget<Gtk::Toolbar>(builder, Ui, "ToolBar1"), commands.tool_bar(), application_hint),
       services_(services) {
   move(Left, Top);
+  commands.set_handler("Action1", [this] { Action1Execute(); });
+  commands.set_handler("Action4", [this] { Action4Execute(); });
+  commands.set_handler("Action5", [this] { Action5Execute(); });
+  status_bar.set_on_changed([this] { StatusBar1.set_text(std::string(status_bar.displayed_text())); });
   widget<Gtk::Box>(builder, Ui, "WebBrowserHost").pack_start(WebBrowser.widget(), true, true);
   WebBrowser.widget().show();
   apply_memo_font();
@@ -54,6 +61,10 @@ TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder
   WebBrowser.signal_download_complete().connect(sigc::mem_fun(*this, &TForm1::WebBrowserDownloadComplete));
   WebBrowser.signal_status_text_change().connect(sigc::mem_fun(*this, &TForm1::WebBrowserStatusTextChange));
   signal_delete_event().connect(sigc::mem_fun(*this, &TForm1::on_delete), false);
+  signal_key_press_event().connect(sigc::mem_fun(*this, &TForm1::on_key_press), false);
+  // The commands refresh when the program falls idle after an event, not in
+  // a loop of its own, so a program left alone sleeps.
+  signal_event_after().connect([this](GdkEvent*) { queue_idle_refresh(); });
   // A wait for the engine may be running below this handler; it must end
   // so that the main loop can.
   signal_hide().connect([this] { WebBrowser.abandon_waits(); });
@@ -72,12 +83,41 @@ bool TForm1::on_delete(GdkEventAny*) {
   return true;
 }
 
+void TForm1::queue_idle_refresh() {
+  if (idle_refresh_queued_) return;
+  idle_refresh_queued_ = true;
+  Glib::signal_idle().connect_once([this] {
+    idle_refresh_queued_ = false;
+    if (get_visible() && get_sensitive() && !get_modal()) commands.idle_refresh();
+  });
+}
+
+bool TForm1::on_key_press(GdkEventKey* event) {
+  // The preview sees a key first while it has the focus; what it leaves
+  // comes back here.
+  if (get_focus() == &WebBrowser.widget() && gtk_window_propagate_key_event(gobj(), event)) return true;
+  if (event->state & GDK_MOD5_MASK) return false;  // AltGr is never a shortcut
+  guint keyval = 0;
+  // The letter of the key in the first layout, so shortcuts work under a
+  // Korean layout too.
+  gdk_keymap_translate_keyboard_state(gdk_keymap_get_for_display(get_display()->gobj()), event->hardware_keycode,
+                                      GdkModifierType(0), 0, &keyval, nullptr, nullptr, nullptr);
+  Shortcut key{static_cast<char32_t>(gdk_keyval_to_unicode(gdk_keyval_to_upper(keyval))),
+               (event->state & GDK_CONTROL_MASK) != 0, (event->state & GDK_SHIFT_MASK) != 0,
+               (event->state & GDK_MOD1_MASK) != 0};
+  if (key.key == 0 || !(key.ctrl || key.alt)) return false;
+  return commands.dispatch_shortcut(key);
+}
+
 void TForm1::FormCreate() {
+  application_hint.set_on_changed([this] { ShowHint(); });
   OD.initial_dir = services_.program_folder;
   SD.initial_dir = OD.initial_dir;
   LoadHtmlIntoBrowser(WebBrowser, services_.code_page.from_utf8(Memo.text()));
   history_list = std::make_unique<HistoryList>();
 }
+
+void TForm1::ShowHint() { status_bar.show_hint(application_hint.text()); }
 
 void TForm1::Action1Execute() {
   Memo.set_text("");
@@ -93,16 +133,17 @@ void TForm1::Action5Execute() {
   if (auto document = WebBrowser.document()) document->write(text);
 }
 
-void TForm1::WebBrowserBeforeNavigate2(const std::string& url) { StatusBar1.set_text(url); }
+void TForm1::WebBrowserBeforeNavigate2(const std::string& url) { status_bar.set_single_text(url); }
 
-void TForm1::WebBrowserDownloadBegin() {}
+void TForm1::WebBrowserDownloadBegin() { commands.command("ActStop").set_enabled(true); }
 
 void TForm1::WebBrowserDownloadComplete() {
-  StatusBar1.set_text("");
+  commands.command("ActStop").set_enabled(false);
+  status_bar.set_single_text("");
   auto document = WebBrowser.document();
   set_title((document ? document->title() : std::string()) + "  Tagpad");
 }
 
-void TForm1::WebBrowserStatusTextChange(const std::string& text) { StatusBar1.set_text(text); }
+void TForm1::WebBrowserStatusTextChange(const std::string& text) { status_bar.set_single_text(text); }
 
 }  // namespace tagpad

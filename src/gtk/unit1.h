@@ -2,10 +2,15 @@
 // Copyright (c) 2026 the Tagpad developers
 #pragma once
 
+#include "core/application_hint.h"
+#include "core/command_table.h"
 #include "core/file_dialog_settings.h"
 #include "core/history_list.h"
+#include "core/status_bar_model.h"
+#include "gtk/main_menu.h"
 #include "gtk/source_pane.h"
 #include "gtk/splitter.h"
+#include "gtk/tool_bar.h"
 #include "gtk/web_browser.h"
 #include "platform/services.h"
 
@@ -33,6 +38,7 @@ class TForm1 : public Gtk::Window {
 
   // Handlers
   void FormCreate();
+  void ShowHint();
   void Action1Execute();
   void Action4Execute();
   void Action5Execute();
@@ -48,16 +54,25 @@ class TForm1 : public Gtk::Window {
   Gtk::Box& Panel2;
 
   // Owned
+  CommandTable commands;
+  ApplicationHint application_hint;
+  StatusBarModel status_bar;
   SourcePane Memo;
   tagpad::WebBrowser WebBrowser;
   Splitter Splitter1;
   FileDialogSettings OD;
   FileDialogSettings SD;
   std::unique_ptr<HistoryList> history_list;
+  MainMenu MainMenu1;
+  ToolBar ToolBar1;
 
  private:
   void apply_memo_font();
   bool on_delete(GdkEventAny*);
+  bool on_key_press(GdkEventKey* event);
+  void queue_idle_refresh();
+
+  bool idle_refresh_queued_ = false;
 
   // Borrowed
   Services& services_;
