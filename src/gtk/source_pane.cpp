@@ -3,6 +3,7 @@
 #include "gtk/source_pane.h"
 
 #include "core/error.h"
+#include "core/line_rules.h"
 #include "gtk/deliver.h"
 
 #include <memory>
@@ -41,6 +42,20 @@ void SourcePane::set_text(const std::string& text) {
   gtk_source_buffer_end_not_undoable_action(buffer_);
   setting_text_ = false;
   change_.emit();
+}
+
+void SourcePane::add_line(const std::string& line) {
+  GtkTextBuffer* buffer = GTK_TEXT_BUFFER(buffer_);
+  GtkTextIter end;
+  gtk_text_buffer_get_end_iter(buffer, &end);
+  const LineInsertion insertion =
+      line_insertion(line, gtk_text_buffer_get_char_count(buffer), gtk_text_iter_get_line_offset(&end) == 0);
+  GtkTextIter at;
+  gtk_text_buffer_get_iter_at_offset(buffer, &at, static_cast<int>(insertion.position));
+  gtk_text_buffer_place_cursor(buffer, &at);
+  gtk_source_buffer_begin_not_undoable_action(buffer_);
+  gtk_text_buffer_insert(buffer, &at, insertion.text.data(), static_cast<int>(insertion.text.size()));
+  gtk_source_buffer_end_not_undoable_action(buffer_);
 }
 
 void SourcePane::on_buffer_changed() {

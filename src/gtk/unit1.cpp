@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Tagpad developers
 #include "gtk/unit1.h"
 
+#include "core/error.h"
 #include "core/preview_loader.h"
 #include "gtk/builder_widget.h"
 
@@ -48,9 +49,18 @@ TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder
       ToolBar1(widget<Gtk::Toolbar>(builder, Ui, "ToolBar1"), commands.tool_bar(), application_hint),
       services_(services) {
   move(Left, Top);
+  // Widgets carry their component names, for style sheets and for tests.
+  for (const auto& object : builder->get_objects())
+    if (GTK_IS_WIDGET(object->gobj()))
+      gtk_widget_set_name(GTK_WIDGET(object->gobj()), gtk_buildable_get_name(GTK_BUILDABLE(object->gobj())));
   commands.set_handler("Action1", [this] { Action1Execute(); });
   commands.set_handler("Action4", [this] { Action4Execute(); });
   commands.set_handler("Action5", [this] { Action5Execute(); });
+  commands.set_handler("Action10", [this] { Action10Execute(); });
+  commands.set_handler("ActBack", [this] { ActBackExecute(); });
+  commands.set_handler("AcFoward", [this] { AcFowardExecute(); });
+  commands.set_handler("ActStop", [this] { ActStopExecute(); });
+  Edit1.signal_activate().connect(sigc::mem_fun(*this, &TForm1::Edit1KeyPress));
   status_bar.set_on_changed([this] { StatusBar1.set_text(std::string(status_bar.displayed_text())); });
   widget<Gtk::Box>(builder, Ui, "WebBrowserHost").pack_start(WebBrowser.widget(), true, true);
   WebBrowser.widget().show();
@@ -131,6 +141,46 @@ void TForm1::Action5Execute() {
   LoadHtmlIntoBrowser(WebBrowser, "");
   const std::string text = Memo.text();
   if (auto document = WebBrowser.document()) document->write(text);
+}
+
+void TForm1::Action10Execute() {
+  Memo.set_text("");
+  auto document = WebBrowser.document();
+  Memo.add_line(document ? document->inner_html() : std::string());
+}
+
+HistoryList& TForm1::history() {
+  // FormCreate creates the list last; a failure before that leaves none.
+  if (!history_list) throw Error("The address history was not created");
+  return *history_list;
+}
+
+void TForm1::Edit1KeyPress() {
+  const std::string address = Edit1.get_text();
+  if (address.empty()) return;
+  WebBrowser.navigate(address);
+  Memo.set_text("");
+  if (history().add(address)) commands.command("ActBack").set_enabled(history().count() >= 2);
+}
+
+void TForm1::ActBackExecute() {
+  commands.tool_button("ActForward").set_enabled(true);
+  Edit1.set_text(history().at(history().index_of(Edit1.get_text()) - 1));
+  WebBrowser.GoBack();
+  if (history().index_of(Edit1.get_text()) == 0) commands.command("ActBack").set_enabled(false);
+}
+
+void TForm1::AcFowardExecute() {
+  const int index = history().index_of(Edit1.get_text());
+  if (index == history().count() - 2) commands.tool_button("ActForward").set_enabled(false);
+  Edit1.set_text(history().at(index + 1));
+  WebBrowser.GoForward();
+  commands.command("ActBack").set_enabled(true);
+}
+
+void TForm1::ActStopExecute() {
+  WebBrowser.Stop();
+  status_bar.set_single_text("");
 }
 
 void TForm1::WebBrowserBeforeNavigate2(const std::string& url) { status_bar.set_single_text(url); }

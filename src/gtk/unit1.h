@@ -42,6 +42,11 @@ class TForm1 : public Gtk::Window {
   void Action1Execute();
   void Action4Execute();
   void Action5Execute();
+  void Action10Execute();
+  void ActBackExecute();
+  void AcFowardExecute();
+  void ActStopExecute();
+  void Edit1KeyPress();
   void WebBrowserBeforeNavigate2(const std::string& url);
   void WebBrowserDownloadBegin();
   void WebBrowserDownloadComplete();
@@ -71,6 +76,7 @@ class TForm1 : public Gtk::Window {
   bool on_delete(GdkEventAny*);
   bool on_key_press(GdkEventKey* event);
   void queue_idle_refresh();
+  HistoryList& history();
 
   bool idle_refresh_queued_ = false;
 

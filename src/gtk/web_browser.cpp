@@ -96,11 +96,13 @@ void WebBrowser::navigate(const std::string& url) {
 
 void WebBrowser::GoBack() {
   if (!webkit_web_view_can_go_back(view_)) throw Error("Unspecified error");
+  begin_request();
   webkit_web_view_go_back(view_);
 }
 
 void WebBrowser::GoForward() {
   if (!webkit_web_view_can_go_forward(view_)) throw Error("Unspecified error");
+  begin_request();
   webkit_web_view_go_forward(view_);
 }
 
