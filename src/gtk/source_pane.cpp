@@ -44,12 +44,17 @@ void SourcePane::set_text(const std::string& text) {
   change_.emit();
 }
 
+int SourcePane::line_count() const { return gtk_text_buffer_get_line_count(GTK_TEXT_BUFFER(buffer_)); }
+
+bool SourcePane::last_line_empty() const {
+  GtkTextIter end;
+  gtk_text_buffer_get_end_iter(GTK_TEXT_BUFFER(buffer_), &end);
+  return gtk_text_iter_get_line_offset(&end) == 0;
+}
+
 void SourcePane::add_line(const std::string& line) {
   GtkTextBuffer* buffer = GTK_TEXT_BUFFER(buffer_);
-  GtkTextIter end;
-  gtk_text_buffer_get_end_iter(buffer, &end);
-  const LineInsertion insertion =
-      line_insertion(line, gtk_text_buffer_get_char_count(buffer), gtk_text_iter_get_line_offset(&end) == 0);
+  const LineInsertion insertion = line_insertion(line, gtk_text_buffer_get_char_count(buffer), last_line_empty());
   GtkTextIter at;
   gtk_text_buffer_get_iter_at_offset(buffer, &at, static_cast<int>(insertion.position));
   gtk_text_buffer_place_cursor(buffer, &at);

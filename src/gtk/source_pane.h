@@ -25,6 +25,10 @@ class SourcePane {
   /// text it already holds is no change.
   void set_text(const std::string& text);
 
+  /// The control's own count of lines, at least 1.
+  int line_count() const;
+  bool last_line_empty() const;
+
   /// Adds a line after the last one, as an edit that cannot be undone; the
   /// caret ends after it.
   void add_line(const std::string& line);

@@ -4,13 +4,18 @@
 
 #include "core/error.h"
 #include "core/preview_loader.h"
+#include "core/font_size.h"
+#include "core/line_rules.h"
 #include "gtk/builder_widget.h"
+#include "gtk/key_event.h"
 
 #include <glibmm/exceptionhandler.h>
 #include <gtkmm/cssprovider.h>
 #include <glibmm/main.h>
 #include <gtkmm/eventbox.h>
 #include <gtkmm/textview.h>
+
+#include <cstdlib>
 
 namespace tagpad {
 namespace {
@@ -56,10 +61,14 @@ TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder
   commands.set_handler("Action1", [this] { Action1Execute(); });
   commands.set_handler("Action4", [this] { Action4Execute(); });
   commands.set_handler("Action5", [this] { Action5Execute(); });
+  commands.set_handler("Action8", [this] { Action8Execute(); });
+  commands.set_handler("Action9", [this] { Action9Execute(); });
   commands.set_handler("Action10", [this] { Action10Execute(); });
   commands.set_handler("ActBack", [this] { ActBackExecute(); });
   commands.set_handler("AcFoward", [this] { AcFowardExecute(); });
   commands.set_handler("ActStop", [this] { ActStopExecute(); });
+  Memo.signal_change().connect(sigc::mem_fun(*this, &TForm1::MemoChange));
+  Memo.view().signal_key_press_event().connect(sigc::mem_fun(*this, &TForm1::on_memo_key_press), false);
   Edit1.signal_activate().connect(sigc::mem_fun(*this, &TForm1::Edit1KeyPress));
   status_bar.set_on_changed([this] { StatusBar1.set_text(std::string(status_bar.displayed_text())); });
   widget<Gtk::Box>(builder, Ui, "WebBrowserHost").pack_start(WebBrowser.widget(), true, true);
@@ -83,9 +92,48 @@ TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder
 TForm1::~TForm1() = default;
 
 void TForm1::apply_memo_font() {
-  auto css = Gtk::CssProvider::create();
-  css->load_from_data("textview { font-family: \"MS Sans Serif\", \"NanumGothic\", sans-serif; font-size: 13px; }");
-  Memo.view().get_style_context()->add_provider(css, GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+  if (!memo_font_) {
+    memo_font_ = Gtk::CssProvider::create();
+    Memo.view().get_style_context()->add_provider(memo_font_, GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+  }
+  // A negative height is the character height, a positive one the cell's;
+  // CSS sizes the character, so both read as that many pixels.
+  memo_font_->load_from_data("textview { font-family: \"MS Sans Serif\", \"NanumGothic\", sans-serif; font-size: " +
+                             std::to_string(std::abs(memo_font_height)) + "px; }");
+}
+
+int TForm1::screen_ppi() const {
+  const double resolution = get_screen()->get_resolution();
+  return resolution > 0 ? static_cast<int>(resolution + 0.5) : 96;
+}
+
+bool TForm1::on_memo_key_press(GdkEventKey* event) {
+  const guint keyval = first_layout_keyval(*event);
+  unsigned key = keyval;
+  if (keyval == GDK_KEY_Tab || keyval == GDK_KEY_ISO_Left_Tab) key = 9;
+  if (keyval == GDK_KEY_Return || keyval == GDK_KEY_KP_Enter) key = 13;
+  MemoKeyDown(key, {(event->state & GDK_SHIFT_MASK) != 0, (event->state & GDK_CONTROL_MASK) != 0,
+                    (event->state & GDK_MOD1_MASK) != 0});
+  return MemoKeyPress();
+}
+
+void TForm1::MemoKeyDown(unsigned key, KeySuppression::Modifiers shift) { SuppressKey.key_down(key, shift); }
+
+bool TForm1::MemoKeyPress() { return SuppressKey.discards_char(); }
+
+void TForm1::MemoChange() {
+  status_bar.set_single_text_mode(true);
+  status_bar.set_single_text(line_count_text(line_count(Memo.line_count(), Memo.last_line_empty())));
+}
+
+void TForm1::Action8Execute() {
+  memo_font_height = stepped_font_height(memo_font_height, screen_ppi(), FontStep::Larger);
+  apply_memo_font();
+}
+
+void TForm1::Action9Execute() {
+  memo_font_height = stepped_font_height(memo_font_height, screen_ppi(), FontStep::Smaller);
+  apply_memo_font();
 }
 
 bool TForm1::on_delete(GdkEventAny*) {
@@ -107,12 +155,7 @@ bool TForm1::on_key_press(GdkEventKey* event) {
   // comes back here.
   if (get_focus() == &WebBrowser.widget() && gtk_window_propagate_key_event(gobj(), event)) return true;
   if (event->state & GDK_MOD5_MASK) return false;  // AltGr is never a shortcut
-  guint keyval = 0;
-  // The letter of the key in the first layout, so shortcuts work under a
-  // Korean layout too.
-  gdk_keymap_translate_keyboard_state(gdk_keymap_get_for_display(get_display()->gobj()), event->hardware_keycode,
-                                      GdkModifierType(0), 0, &keyval, nullptr, nullptr, nullptr);
-  Shortcut key{static_cast<char32_t>(gdk_keyval_to_unicode(gdk_keyval_to_upper(keyval))),
+  Shortcut key{static_cast<char32_t>(gdk_keyval_to_unicode(first_layout_keyval(*event))),
                (event->state & GDK_CONTROL_MASK) != 0, (event->state & GDK_SHIFT_MASK) != 0,
                (event->state & GDK_MOD1_MASK) != 0};
   if (key.key == 0 || !(key.ctrl || key.alt)) return false;

@@ -6,6 +6,7 @@
 #include "core/command_table.h"
 #include "core/file_dialog_settings.h"
 #include "core/history_list.h"
+#include "core/key_suppression.h"
 #include "core/status_bar_model.h"
 #include "gtk/main_menu.h"
 #include "gtk/source_pane.h"
@@ -16,6 +17,7 @@
 
 #include <gtkmm/box.h>
 #include <gtkmm/builder.h>
+#include <gtkmm/cssprovider.h>
 #include <gtkmm/entry.h>
 #include <gtkmm/label.h>
 #include <gtkmm/window.h>
@@ -39,6 +41,12 @@ class TForm1 : public Gtk::Window {
   // Handlers
   void FormCreate();
   void ShowHint();
+  void MemoKeyDown(unsigned key, KeySuppression::Modifiers shift);
+  /// Whether the character of the key that just went down is discarded.
+  bool MemoKeyPress();
+  void MemoChange();
+  void Action8Execute();
+  void Action9Execute();
   void Action1Execute();
   void Action4Execute();
   void Action5Execute();
@@ -68,6 +76,9 @@ class TForm1 : public Gtk::Window {
   FileDialogSettings OD;
   FileDialogSettings SD;
   std::unique_ptr<HistoryList> history_list;
+  KeySuppression SuppressKey;
+  /// The source pane's font height in pixels, negative for character height.
+  int memo_font_height = -13;
   MainMenu MainMenu1;
   ToolBar ToolBar1;
 
@@ -75,10 +86,13 @@ class TForm1 : public Gtk::Window {
   void apply_memo_font();
   bool on_delete(GdkEventAny*);
   bool on_key_press(GdkEventKey* event);
+  bool on_memo_key_press(GdkEventKey* event);
+  int screen_ppi() const;
   void queue_idle_refresh();
   HistoryList& history();
 
   bool idle_refresh_queued_ = false;
+  Glib::RefPtr<Gtk::CssProvider> memo_font_;
 
   // Borrowed
   Services& services_;

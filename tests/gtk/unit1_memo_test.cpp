@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Tagpad developers
+#include "form_fixture.h"
+
+#include <gtkmm/textview.h>
+
+namespace tagpad {
+namespace {
+
+// Sends a key press to a widget as the display would, hardware code included.
+bool press(Gtk::Widget& widget, guint keyval, GdkModifierType state) {
+  GdkKeymapKey* keys = nullptr;
+  gint count = 0;
+  gdk_keymap_get_entries_for_keyval(gdk_keymap_get_for_display(widget.get_display()->gobj()), keyval, &keys, &count);
+  GdkEvent* event = gdk_event_new(GDK_KEY_PRESS);
+  event->key.window = GDK_WINDOW(g_object_ref(widget.get_window()->gobj()));
+  event->key.keyval = keyval;
+  event->key.state = state;
+  event->key.hardware_keycode = count > 0 ? keys[0].keycode : 0;
+  event->key.time = GDK_CURRENT_TIME;
+  gdk_event_set_device(event, gdk_seat_get_keyboard(gdk_display_get_default_seat(widget.get_display()->gobj())));
+  g_free(keys);
+  const bool handled = gtk_widget_event(widget.gobj(), event);
+  gdk_event_free(event);
+  return handled;
+}
+
+TEST_F(FormTest, EveryChangeShowsTheLineCount) {
+  EXPECT_EQ(form->StatusBar1.get_text(), "");
+  form->Memo.set_text("abc\n");
+  EXPECT_EQ(form->StatusBar1.get_text(), "1 줄");
+  form->Memo.set_text("abc\ndef");
+  EXPECT_EQ(form->StatusBar1.get_text(), "2 줄");
+  form->Memo.set_text("");
+  EXPECT_EQ(form->StatusBar1.get_text(), "0 줄");
+  form->Memo.add_line("<p>");
+  EXPECT_EQ(form->Memo.text(), "<p>\n");
+  EXPECT_EQ(form->StatusBar1.get_text(), "1 줄");
+}
+
+TEST_F(FormTest, CtrlIJMInsertNothingAndTheNextLetterDoes) {
+  Gtk::TextView& memo = form->Memo.view();
+  memo.grab_focus();
+  ASSERT_TRUE(iterate_until([&] { return memo.get_realized(); }));
+  for (guint key : {GDK_KEY_i, GDK_KEY_j, GDK_KEY_m}) EXPECT_TRUE(press(memo, key, GDK_CONTROL_MASK)) << key;
+  EXPECT_TRUE(press(memo, GDK_KEY_I, GdkModifierType(GDK_CONTROL_MASK | GDK_SHIFT_MASK)));
+  EXPECT_EQ(form->Memo.text(), "");
+  press(memo, GDK_KEY_i, GdkModifierType(0));
+  press(memo, GDK_KEY_Tab, GdkModifierType(0));
+  EXPECT_EQ(form->Memo.text(), "i\t");
+}
+
+TEST_F(FormTest, FontStepsStopAtTheSmallestSize) {
+  EXPECT_EQ(form->memo_font_height, -13);
+  form->Action9Execute();
+  EXPECT_EQ(form->memo_font_height, -11);
+  form->Action8Execute();
+  EXPECT_EQ(form->memo_font_height, -13);
+  for (int i = 0; i < 9; ++i) form->Action9Execute();
+  EXPECT_EQ(form->memo_font_height, -3);
+}
+
+}  // namespace
+}  // namespace tagpad
