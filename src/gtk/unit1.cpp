@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Tagpad developers
 #include "gtk/unit1.h"
 
+#include "core/edit_behaviour.h"
 #include "core/error.h"
 #include "core/preview_loader.h"
 #include "core/font_size.h"
@@ -50,6 +51,7 @@ TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder
       WebBrowser(services.code_page),
       Splitter1(widget<Gtk::EventBox>(builder, Ui, "Splitter1"), widget<Gtk::Widget>(builder, Ui, "SplitterLine"),
                 Panel2, Panel1),
+      memo_target(Memo.view()),
       MainMenu1(widget<Gtk::MenuBar>(builder, Ui, "MainMenu1"), commands.main_menu(), application_hint),
       ToolBar1(widget<Gtk::Toolbar>(builder, Ui, "ToolBar1"), commands.tool_bar(), application_hint),
       services_(services) {
@@ -67,6 +69,13 @@ TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder
   commands.set_handler("ActBack", [this] { ActBackExecute(); });
   commands.set_handler("AcFoward", [this] { AcFowardExecute(); });
   commands.set_handler("ActStop", [this] { ActStopExecute(); });
+  const std::pair<const char*, EditCommand> edit_commands[] = {
+      {"EditCut1", EditCommand::Cut},       {"EditCopy1", EditCommand::Copy},
+      {"EditPaste1", EditCommand::Paste},   {"EditUndo1", EditCommand::Undo},
+      {"EditSelectAll1", EditCommand::SelectAll}};
+  for (const auto& [name, kind] : edit_commands)
+    commands.set_behaviour(name, std::make_unique<EditBehaviour>(
+                                     kind, [this] { return focused_text_target(); }, clipboard));
   Memo.signal_change().connect(sigc::mem_fun(*this, &TForm1::MemoChange));
   Memo.view().signal_key_press_event().connect(sigc::mem_fun(*this, &TForm1::on_memo_key_press), false);
   Edit1.signal_activate().connect(sigc::mem_fun(*this, &TForm1::Edit1KeyPress));
@@ -190,6 +199,11 @@ void TForm1::Action10Execute() {
   Memo.set_text("");
   auto document = WebBrowser.document();
   Memo.add_line(document ? document->inner_html() : std::string());
+}
+
+TextTarget* TForm1::focused_text_target() {
+  if (get_focus() == &Memo.view()) return &memo_target;
+  return nullptr;
 }
 
 HistoryList& TForm1::history() {

@@ -8,7 +8,9 @@
 #include "core/history_list.h"
 #include "core/key_suppression.h"
 #include "core/status_bar_model.h"
+#include "gtk/gtk_text_clipboard.h"
 #include "gtk/main_menu.h"
+#include "gtk/memo_text_target.h"
 #include "gtk/source_pane.h"
 #include "gtk/splitter.h"
 #include "gtk/tool_bar.h"
@@ -77,6 +79,8 @@ class TForm1 : public Gtk::Window {
   FileDialogSettings SD;
   std::unique_ptr<HistoryList> history_list;
   KeySuppression SuppressKey;
+  MemoTextTarget memo_target;
+  GtkTextClipboard clipboard;
   /// The source pane's font height in pixels, negative for character height.
   int memo_font_height = -13;
   MainMenu MainMenu1;
@@ -90,6 +94,8 @@ class TForm1 : public Gtk::Window {
   int screen_ppi() const;
   void queue_idle_refresh();
   HistoryList& history();
+  /// The text control with the keyboard focus, or null.
+  TextTarget* focused_text_target();
 
   bool idle_refresh_queued_ = false;
   Glib::RefPtr<Gtk::CssProvider> memo_font_;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Tagpad developers
+#include "core/command.h"
 #include "form_fixture.h"
 
 #include <gtkmm/textview.h>
@@ -58,6 +59,28 @@ TEST_F(FormTest, FontStepsStopAtTheSmallestSize) {
   EXPECT_EQ(form->memo_font_height, -13);
   for (int i = 0; i < 9; ++i) form->Action9Execute();
   EXPECT_EQ(form->memo_font_height, -3);
+}
+
+TEST_F(FormTest, EditCommandsActOnTheFocusedSourcePaneOnly) {
+  form->Memo.set_text("abc");
+  Gtk::TextView& memo = form->Memo.view();
+  memo.grab_focus();
+  Command& select_all = form->commands.command("EditSelectAll1");
+  Command& copy = form->commands.command("EditCopy1");
+  Command& undo = form->commands.command("EditUndo1");
+  EXPECT_FALSE(copy.execute());  // nothing selected
+  EXPECT_FALSE(undo.execute());  // a text set by the program leaves nothing to undo
+  EXPECT_TRUE(select_all.execute());
+  EXPECT_EQ(form->memo_target.selection_start(), 0u);
+  EXPECT_EQ(form->memo_target.selection_length(), 3u);
+  EXPECT_TRUE(copy.execute());
+
+  form->WebBrowser.widget().grab_focus();
+  for (const char* name : {"EditCut1", "EditCopy1", "EditPaste1", "EditUndo1", "EditSelectAll1"}) {
+    EXPECT_FALSE(form->commands.command(name).execute()) << name;
+    EXPECT_FALSE(form->commands.command(name).enabled()) << name;
+  }
+  EXPECT_EQ(form->Memo.text(), "abc");
 }
 
 }  // namespace
