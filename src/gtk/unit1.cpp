@@ -52,6 +52,7 @@ TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder
       Splitter1(widget<Gtk::EventBox>(builder, Ui, "Splitter1"), widget<Gtk::Widget>(builder, Ui, "SplitterLine"),
                 Panel2, Panel1),
       memo_target(Memo.view()),
+      edit1_target(Edit1),
       MainMenu1(widget<Gtk::MenuBar>(builder, Ui, "MainMenu1"), commands.main_menu(), application_hint),
       ToolBar1(widget<Gtk::Toolbar>(builder, Ui, "ToolBar1"), commands.tool_bar(), application_hint),
       services_(services) {
@@ -183,7 +184,7 @@ void TForm1::ShowHint() { status_bar.show_hint(application_hint.text()); }
 
 void TForm1::Action1Execute() {
   Memo.set_text("");
-  Edit1.set_text("");
+  edit1_target.set_text("");
   LoadHtmlIntoBrowser(WebBrowser, services_.code_page.from_utf8(Memo.text()));
 }
 
@@ -203,6 +204,7 @@ void TForm1::Action10Execute() {
 
 TextTarget* TForm1::focused_text_target() {
   if (get_focus() == &Memo.view()) return &memo_target;
+  if (get_focus() == &Edit1) return &edit1_target;
   return nullptr;
 }
 
@@ -222,7 +224,7 @@ void TForm1::Edit1KeyPress() {
 
 void TForm1::ActBackExecute() {
   commands.tool_button("ActForward").set_enabled(true);
-  Edit1.set_text(history().at(history().index_of(Edit1.get_text()) - 1));
+  edit1_target.set_text(history().at(history().index_of(Edit1.get_text()) - 1));
   WebBrowser.GoBack();
   if (history().index_of(Edit1.get_text()) == 0) commands.command("ActBack").set_enabled(false);
 }
@@ -230,7 +232,7 @@ void TForm1::ActBackExecute() {
 void TForm1::AcFowardExecute() {
   const int index = history().index_of(Edit1.get_text());
   if (index == history().count() - 2) commands.tool_button("ActForward").set_enabled(false);
-  Edit1.set_text(history().at(index + 1));
+  edit1_target.set_text(history().at(index + 1));
   WebBrowser.GoForward();
   commands.command("ActBack").set_enabled(true);
 }

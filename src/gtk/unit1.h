@@ -8,6 +8,7 @@
 #include "core/history_list.h"
 #include "core/key_suppression.h"
 #include "core/status_bar_model.h"
+#include "gtk/entry_text_target.h"
 #include "gtk/gtk_text_clipboard.h"
 #include "gtk/main_menu.h"
 #include "gtk/memo_text_target.h"
@@ -80,6 +81,7 @@ class TForm1 : public Gtk::Window {
   std::unique_ptr<HistoryList> history_list;
   KeySuppression SuppressKey;
   MemoTextTarget memo_target;
+  EntryTextTarget edit1_target;
   GtkTextClipboard clipboard;
   /// The source pane's font height in pixels, negative for character height.
   int memo_font_height = -13;

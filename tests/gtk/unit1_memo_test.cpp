@@ -83,5 +83,20 @@ TEST_F(FormTest, EditCommandsActOnTheFocusedSourcePaneOnly) {
   EXPECT_EQ(form->Memo.text(), "abc");
 }
 
+TEST_F(FormTest, AddressBarHasASingleLevelUndo) {
+  form->Edit1.grab_focus();
+  ASSERT_TRUE(iterate_until([&] { return form->Edit1.get_realized(); }));
+  for (guint key : {GDK_KEY_a, GDK_KEY_b}) press(form->Edit1, key, GdkModifierType(0));
+  ASSERT_EQ(form->Edit1.get_text(), "ab");
+  Command& undo = form->commands.command("EditUndo1");
+  EXPECT_TRUE(undo.execute());
+  EXPECT_EQ(form->Edit1.get_text(), "");
+  EXPECT_TRUE(undo.execute());
+  EXPECT_EQ(form->Edit1.get_text(), "ab");
+  form->edit1_target.set_text("typed by the program");
+  EXPECT_FALSE(undo.execute());
+  EXPECT_EQ(form->Edit1.get_text(), "typed by the program");
+}
+
 }  // namespace
 }  // namespace tagpad
