@@ -30,16 +30,25 @@ Gtk::Image& image(int index) {
 
 ToolBar::ToolBar(Gtk::Toolbar& toolbar, ToolbarModel& model, ApplicationHint& hint) : toolbar_(toolbar), hint_(hint) {
   for (const auto& button : model.buttons()) toolbar_.append(make_item(*button));
-  toolbar_.add_events(Gdk::POINTER_MOTION_MASK | Gdk::LEAVE_NOTIFY_MASK);
-  toolbar_.signal_motion_notify_event().connect(
+  // The toolbar has no window of its own and disabled buttons take no
+  // events, so the pointer is followed on the top-level window, where every
+  // motion that no child keeps arrives.
+  Gtk::Widget& top = *toolbar_.get_toplevel();
+  top.add_events(Gdk::POINTER_MOTION_MASK | Gdk::LEAVE_NOTIFY_MASK);
+  top.signal_motion_notify_event().connect(
       [this](GdkEventMotion* event) {
-        hint_.set_from_control(button_at(static_cast<int>(event->x_root), static_cast<int>(event->y_root)));
+        const int x = static_cast<int>(event->x_root), y = static_cast<int>(event->y_root);
+        const ToolbarModel::Button* button = button_at(x, y);
+        hint_.set_from_control(button);
+        tooltips_.pointer_moved(button, x, y);
         return false;
       },
       false);
-  toolbar_.signal_leave_notify_event().connect(
-      [this](GdkEventCrossing*) {
+  top.signal_leave_notify_event().connect(
+      [this](GdkEventCrossing* event) {
+        if (event->detail == GDK_NOTIFY_INFERIOR) return false;
         hint_.set_from_control(nullptr);
+        tooltips_.pointer_left();
         return false;
       },
       false);
@@ -61,7 +70,10 @@ Gtk::ToolItem& ToolBar::make_item(ToolbarModel::Button& button) {
     // A button showing only its image is known to a screen reader by its hint.
     tool_button->get_accessible()->set_name(button.caption().empty() ? short_hint(button.hint())
                                                                      : plain_label(button.caption()));
-    tool_button->signal_clicked().connect([&button] { button.click(); });
+    tool_button->signal_clicked().connect([this, &button] {
+      tooltips_.dismiss();
+      button.click();
+    });
     item = tool_button;
   }
   item->set_name(button.name());

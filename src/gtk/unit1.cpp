@@ -161,6 +161,7 @@ void TForm1::queue_idle_refresh() {
 }
 
 bool TForm1::on_key_press(GdkEventKey* event) {
+  ToolBar1.dismiss_tooltip();
   // The preview sees a key first while it has the focus; what it leaves
   // comes back here.
   if (get_focus() == &WebBrowser.widget() && gtk_window_propagate_key_event(gobj(), event)) return true;

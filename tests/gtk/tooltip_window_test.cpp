@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Tagpad developers
+#include "gtk/glib_timer_service.h"
+#include "gtk/toolkit_setup.h"
+#include "gtk/tooltip_window.h"
+
+#include <gdkmm/display.h>
+#include <gdkmm/monitor.h>
+#include <gdkmm/window.h>
+#include <glib.h>
+#include <gtest/gtest.h>
+
+namespace tagpad {
+namespace {
+
+// Runs the main loop for `milliseconds`, so due timers get their turn.
+void run_for(int milliseconds) {
+  const gint64 deadline = g_get_monotonic_time() + milliseconds * G_TIME_SPAN_MILLISECOND;
+  while (g_get_monotonic_time() < deadline)
+    g_main_context_iteration(nullptr, FALSE);
+}
+
+class TooltipTest : public testing::Test {
+ protected:
+  void SetUp() override { prepare_toolkit(); }
+};
+
+TEST_F(TooltipTest, TimerFiresOnceThroughTheMainLoop) {
+  GlibTimerService timers;
+  int fired = 0;
+  const TimerService::Id id = timers.start(10, [&] { ++fired; });
+  EXPECT_NE(id, 0u);
+  EXPECT_EQ(fired, 0);
+  run_for(100);
+  EXPECT_EQ(fired, 1);
+  // Cancelling a timer that has fired is harmless.
+  timers.cancel(id);
+  run_for(20);
+  EXPECT_EQ(fired, 1);
+}
+
+TEST_F(TooltipTest, ZeroDelayWaitsForTheMainLoop) {
+  GlibTimerService timers;
+  int fired = 0;
+  timers.start(0, [&] { ++fired; });
+  EXPECT_EQ(fired, 0);
+  run_for(20);
+  EXPECT_EQ(fired, 1);
+}
+
+TEST_F(TooltipTest, CancelBeforeFiringPreventsIt) {
+  GlibTimerService timers;
+  int fired = 0;
+  const TimerService::Id first = timers.start(10, [&] { ++fired; });
+  const TimerService::Id second = timers.start(10, [&] { fired += 10; });
+  EXPECT_NE(first, second);
+  timers.cancel(first);
+  run_for(100);
+  EXPECT_EQ(fired, 10);
+}
+
+TEST_F(TooltipTest, DestroyingTheServiceStopsItsTimers) {
+  int fired = 0;
+  {
+    GlibTimerService timers;
+    timers.start(10, [&] { ++fired; });
+  }
+  run_for(100);
+  EXPECT_EQ(fired, 0);
+}
+
+TEST_F(TooltipTest, WindowShowsTheTextBelowThePoint) {
+  TooltipWindow tooltip;
+  EXPECT_EQ(tooltip.get_type_hint(), Gdk::WINDOW_TYPE_HINT_TOOLTIP);
+  EXPECT_FALSE(tooltip.get_accept_focus());
+  EXPECT_TRUE(tooltip.get_style_context()->has_class("tooltip"));
+
+  tooltip.show_tooltip("Bold (Ctrl+B)", 100, 120);
+  run_for(100);
+  ASSERT_TRUE(tooltip.get_visible());
+  EXPECT_EQ(tooltip.label().get_text(), "Bold (Ctrl+B)");
+  int x = 0, y = 0;
+  tooltip.get_window()->get_origin(x, y);
+  EXPECT_EQ(x, 100);
+  EXPECT_EQ(y, 120 + TooltipWindow::PointerGap);
+  EXPECT_FALSE(tooltip.has_toplevel_focus());
+
+  tooltip.hide_tooltip();
+  run_for(20);
+  EXPECT_FALSE(tooltip.get_visible());
+}
+
+TEST_F(TooltipTest, WindowStaysOnTheMonitor) {
+  TooltipWindow tooltip;
+  auto area = Gdk::Rectangle();
+  tooltip.get_display()->get_monitor_at_point(0, 0)->get_workarea(area);
+  const int right = area.get_x() + area.get_width();
+  const int bottom = area.get_y() + area.get_height();
+
+  tooltip.show_tooltip("Insert a table", right - 2, bottom - 2);
+  run_for(100);
+  int x = 0, y = 0;
+  tooltip.get_window()->get_origin(x, y);
+  EXPECT_LE(x + tooltip.get_allocated_width(), right);
+  EXPECT_LE(y + tooltip.get_allocated_height(), bottom - 2);
+  EXPECT_GE(x, area.get_x());
+  EXPECT_GE(y, area.get_y());
+}
+
+}  // namespace
+}  // namespace tagpad
