@@ -5,6 +5,8 @@
 #include "core/edit_behaviour.h"
 #include "core/error.h"
 #include "core/preview_loader.h"
+#include "core/replace.h"
+#include "core/search.h"
 #include "core/font_size.h"
 #include "core/line_rules.h"
 #include "gtk/builder_widget.h"
@@ -53,6 +55,12 @@ TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder
                 Panel2, Panel1),
       memo_target(Memo.view()),
       edit1_target(Edit1),
+      find_dialog(*this, find_state, false,
+                  {.find_next = [this] { find_next(find_target_, find_state); }, .replace = {}, .replace_all = {}}),
+      replace_dialog(*this, replace_state, true,
+                     {.find_next = [this] { find_next(replace_target_, replace_state); },
+                      .replace = [this] { replace_next(); },
+                      .replace_all = [this] { replace_every(); }}),
       MainMenu1(widget<Gtk::MenuBar>(builder, Ui, "MainMenu1"), commands.main_menu(), application_hint),
       ToolBar1(widget<Gtk::Toolbar>(builder, Ui, "ToolBar1"), commands.tool_bar(), application_hint),
       services_(services) {
@@ -77,6 +85,16 @@ TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder
   for (const auto& [name, kind] : edit_commands)
     commands.set_behaviour(name, std::make_unique<EditBehaviour>(
                                      kind, [this] { return focused_text_target(); }, clipboard));
+  commands.set_behaviour("SearchFind1", std::make_unique<FindBehaviour>([this] { return focused_text_target(); },
+                                                                       [this](TextTarget& target) {
+                                                                         find_target_ = &target;
+                                                                         find_dialog.show_dialog();
+                                                                       }));
+  commands.set_behaviour("SearchReplace1", std::make_unique<FindBehaviour>([this] { return focused_text_target(); },
+                                                                          [this](TextTarget& target) {
+                                                                            replace_target_ = &target;
+                                                                            replace_dialog.show_dialog();
+                                                                          }));
   Memo.signal_change().connect(sigc::mem_fun(*this, &TForm1::MemoChange));
   Memo.view().signal_key_press_event().connect(sigc::mem_fun(*this, &TForm1::on_memo_key_press), false);
   Edit1.signal_activate().connect(sigc::mem_fun(*this, &TForm1::Edit1KeyPress));
@@ -207,6 +225,29 @@ TextTarget* TForm1::focused_text_target() {
   if (get_focus() == &Memo.view()) return &memo_target;
   if (get_focus() == &Edit1) return &edit1_target;
   return nullptr;
+}
+
+void TForm1::not_found(const FindDialogState& state) {
+  services_.message_boxes.show_plain(not_found_message(state.search_text()));
+}
+
+void TForm1::find_next(TextTarget* target, const FindDialogState& state) {
+  if (target && Search(*target, state.search_text(), state.direction(), state.options()).find_next()) return;
+  not_found(state);
+}
+
+void TForm1::replace_next() {
+  if (replace_target_ &&
+      replace(*replace_target_, replace_state.search_text(), replace_state.replacement_text(), replace_state.options()))
+    return;
+  not_found(replace_state);
+}
+
+void TForm1::replace_every() {
+  if (replace_target_ && replace_all(*replace_target_, replace_state.search_text(), replace_state.replacement_text(),
+                                     replace_state.options()) > 0)
+    return;
+  not_found(replace_state);
 }
 
 HistoryList& TForm1::history() {

@@ -5,6 +5,7 @@
 #include "core/application_hint.h"
 #include "core/command_table.h"
 #include "core/file_dialog_settings.h"
+#include "core/find_dialog_state.h"
 #include "core/history_list.h"
 #include "core/key_suppression.h"
 #include "core/status_bar_model.h"
@@ -12,6 +13,7 @@
 #include "gtk/gtk_text_clipboard.h"
 #include "gtk/main_menu.h"
 #include "gtk/memo_text_target.h"
+#include "gtk/search_dialog.h"
 #include "gtk/source_pane.h"
 #include "gtk/splitter.h"
 #include "gtk/tool_bar.h"
@@ -85,6 +87,10 @@ class TForm1 : public Gtk::Window {
   GtkTextClipboard clipboard;
   /// The source pane's font height in pixels, negative for character height.
   int memo_font_height = -13;
+  FindDialogState find_state;
+  FindDialogState replace_state;
+  SearchDialog find_dialog;
+  SearchDialog replace_dialog;
   MainMenu MainMenu1;
   ToolBar ToolBar1;
 
@@ -98,6 +104,14 @@ class TForm1 : public Gtk::Window {
   HistoryList& history();
   /// The text control with the keyboard focus, or null.
   TextTarget* focused_text_target();
+  void find_next(TextTarget* target, const FindDialogState& state);
+  void replace_next();
+  void replace_every();
+  void not_found(const FindDialogState& state);
+
+  // The text controls the two dialogs work on, captured when they open.
+  TextTarget* find_target_ = nullptr;
+  TextTarget* replace_target_ = nullptr;
 
   bool idle_refresh_queued_ = false;
   Glib::RefPtr<Gtk::CssProvider> memo_font_;

@@ -98,5 +98,34 @@ TEST_F(FormTest, AddressBarHasASingleLevelUndo) {
   EXPECT_EQ(form->Edit1.get_text(), "typed by the program");
 }
 
+TEST_F(FormTest, FindAndReplaceWorkOnTheControlFocusedAtExecute) {
+  form->Memo.set_text("foo bar foo");
+  form->Memo.view().grab_focus();
+  form->memo_target.set_selection(0, 0);
+  ASSERT_TRUE(form->commands.command("SearchFind1").execute());
+  EXPECT_TRUE(form->find_dialog.get_visible());
+  form->find_state.set_search_text("foo");
+  form->find_dialog.response(SearchDialog::FindNextResponse);
+  EXPECT_EQ(form->memo_target.selection_start(), 0u);
+  form->find_dialog.response(SearchDialog::FindNextResponse);
+  EXPECT_EQ(form->memo_target.selection_start(), 8u);
+  form->find_dialog.response(SearchDialog::FindNextResponse);
+  ASSERT_EQ(boxes.plain.size(), 1u);
+  EXPECT_EQ(boxes.plain[0], "Text not found: \"foo\"");
+
+  form->Memo.view().grab_focus();
+  form->memo_target.set_selection(0, 0);
+  ASSERT_TRUE(form->commands.command("SearchReplace1").execute());
+  form->replace_state.set_search_text("foo");
+  form->replace_state.set_replacement_text("baz");
+  form->replace_dialog.response(SearchDialog::ReplaceAllResponse);
+  EXPECT_EQ(form->Memo.text(), "baz bar baz");
+  EXPECT_EQ(form->StatusBar1.get_text(), "1 줄");
+  EXPECT_FALSE(form->commands.command("EditUndo1").execute());
+
+  form->WebBrowser.widget().grab_focus();
+  EXPECT_FALSE(form->commands.command("SearchFind1").execute());
+}
+
 }  // namespace
 }  // namespace tagpad
