@@ -27,13 +27,14 @@ void append_escape(std::string& out, unsigned char byte) {
   out.append(buf.data(), g_unichar_to_utf8(EscapeBase + byte, buf.data()));
 }
 
-// True where UTF-8 text holds a character of the escape range.
-bool holds_escape_range(std::string_view utf8) {
-  for (std::size_t i = utf8.find('\xF4'); i != std::string_view::npos; i = utf8.find('\xF4', i + 1)) {
+// The offset of the first character of the escape range at or after
+// `from` in UTF-8 text (its encoding starts F4 8F BE or F4 8F BF), or npos.
+std::size_t find_escape_range(std::string_view utf8, std::size_t from = 0) {
+  for (std::size_t i = utf8.find('\xF4', from); i != std::string_view::npos; i = utf8.find('\xF4', i + 1)) {
     if (i + 2 < utf8.size() && utf8[i + 1] == '\x8F' && (utf8[i + 2] == '\xBE' || utf8[i + 2] == '\xBF'))
-      return true;
+      return i;
   }
-  return false;
+  return std::string_view::npos;
 }
 
 struct IconvCloser {
@@ -116,13 +117,10 @@ std::string CodePage::decode_utf8(std::string_view bytes) const {
     // Valid characters that fall into the escape range are escaped byte by
     // byte, so that decoding them again cannot turn them into other bytes.
     std::size_t start = 0;
-    for (std::size_t i = valid.find('\xF4'); i != std::string_view::npos; i = valid.find('\xF4', i + 1)) {
-      if (i + 3 < valid.size() && valid[i + 1] == '\x8F' && (valid[i + 2] == '\xBE' || valid[i + 2] == '\xBF')) {
-        out.append(valid.substr(start, i - start));
-        for (std::size_t k = 0; k < 4; ++k) append_escape(out, static_cast<unsigned char>(valid[i + k]));
-        start = i + 4;
-        i += 3;
-      }
+    for (std::size_t i = find_escape_range(valid); i != std::string_view::npos; i = find_escape_range(valid, start)) {
+      out.append(valid.substr(start, i - start));
+      for (std::size_t k = 0; k < 4; ++k) append_escape(out, static_cast<unsigned char>(valid[i + k]));
+      start = i + 4;
     }
     out.append(valid.substr(start));
     pos += valid.size();
@@ -167,7 +165,7 @@ std::string CodePage::from_utf8(std::string_view utf8) const {
       start = nul + 1;
     }
   }
-  if (!holds_escape_range(utf8)) return utf8_ ? std::string(utf8) : encode_run(utf8);
+  if (find_escape_range(utf8) == std::string_view::npos) return utf8_ ? std::string(utf8) : encode_run(utf8);
 
   std::string out;
   out.reserve(utf8.size());
