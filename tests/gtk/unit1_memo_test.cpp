@@ -2,29 +2,12 @@
 // Copyright (c) 2026 the Tagpad developers
 #include "core/command.h"
 #include "form_fixture.h"
+#include "support/key_press.h"
 
 #include <gtkmm/textview.h>
 
 namespace tagpad {
 namespace {
-
-// Sends a key press to a widget as the display would, hardware code included.
-bool press(Gtk::Widget& widget, guint keyval, GdkModifierType state) {
-  GdkKeymapKey* keys = nullptr;
-  gint count = 0;
-  gdk_keymap_get_entries_for_keyval(gdk_keymap_get_for_display(widget.get_display()->gobj()), keyval, &keys, &count);
-  GdkEvent* event = gdk_event_new(GDK_KEY_PRESS);
-  event->key.window = GDK_WINDOW(g_object_ref(widget.get_window()->gobj()));
-  event->key.keyval = keyval;
-  event->key.state = state;
-  event->key.hardware_keycode = count > 0 ? keys[0].keycode : 0;
-  event->key.time = GDK_CURRENT_TIME;
-  gdk_event_set_device(event, gdk_seat_get_keyboard(gdk_display_get_default_seat(widget.get_display()->gobj())));
-  g_free(keys);
-  const bool handled = gtk_widget_event(widget.gobj(), event);
-  gdk_event_free(event);
-  return handled;
-}
 
 TEST_F(FormTest, EveryChangeShowsTheLineCount) {
   EXPECT_EQ(form->StatusBar1.get_text(), "");
