@@ -20,9 +20,20 @@ SourcePane::SourcePane(Gtk::TextView& view) : view_(view) {
                                            self->on_buffer_changed();
                                          }),
                                          this);
+  // Keyboard focus movement never lands in the pane; a click still focuses it.
+  // Stopping the emission keeps the view's own handler from taking the focus;
+  // FALSE sends the focus on to the next control.
+  focus_id_ = g_signal_connect(view_.gobj(), "focus", G_CALLBACK(+[](GtkWidget* view, GtkDirectionType, gpointer) {
+                                 g_signal_stop_emission_by_name(view, "focus");
+                                 return gboolean(FALSE);
+                               }),
+                               nullptr);
 }
 
-SourcePane::~SourcePane() { g_signal_handler_disconnect(buffer_, changed_id_); }
+SourcePane::~SourcePane() {
+  g_signal_handler_disconnect(buffer_, changed_id_);
+  g_signal_handler_disconnect(view_.gobj(), focus_id_);
+}
 
 std::string SourcePane::text() const {
   GtkTextBuffer* buffer = GTK_TEXT_BUFFER(buffer_);

@@ -42,6 +42,7 @@ class SourcePane {
   Gtk::TextView& view_;
   GtkSourceBuffer* buffer_;
   gulong changed_id_ = 0;
+  gulong focus_id_ = 0;
   // set_text deletes and inserts; the pair is one change to its observers.
   bool setting_text_ = false;
   sigc::signal<void()> change_;

@@ -34,6 +34,24 @@ TEST_F(FormTest, CtrlIJMInsertNothingAndTheNextLetterDoes) {
   EXPECT_EQ(form->Memo.text(), "i\t");
 }
 
+TEST_F(FormTest, TabMovesTheFocusAroundTheSourcePaneButNotOutOfIt) {
+  form->Edit1.grab_focus();
+  ASSERT_TRUE(iterate_until([&] { return form->Edit1.get_realized(); }));
+  bool left_the_address_bar = false;
+  for (int i = 0; i < 20; ++i) {
+    press(*form, GDK_KEY_Tab, GdkModifierType(0));
+    EXPECT_NE(form->get_focus(), &form->Memo.view()) << i;
+    left_the_address_bar |= form->get_focus() != &form->Edit1;
+  }
+  EXPECT_TRUE(left_the_address_bar);
+
+  Gtk::TextView& memo = form->Memo.view();
+  memo.grab_focus();
+  press(*form, GDK_KEY_Tab, GdkModifierType(0));
+  EXPECT_EQ(form->get_focus(), &memo);
+  EXPECT_EQ(form->Memo.text(), "\t");
+}
+
 TEST_F(FormTest, FontStepsStopAtTheSmallestSize) {
   EXPECT_EQ(form->memo_font_height, -13);
   form->Action9Execute();
