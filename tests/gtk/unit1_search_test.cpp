@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Tagpad developers
+#include "core/command.h"
+#include "form_fixture.h"
+#include "support/dialog_widgets.h"
+
+#include <gtkmm/checkbutton.h>
+#include <gtkmm/entry.h>
+#include <gtkmm/radiobutton.h>
+
+#include <utility>
+
+namespace tagpad {
+namespace {
+
+// Drives the find and replace dialogs as a user would: through their widgets.
+class SearchThroughTheDialogs : public FormTest {
+ protected:
+  using Selection = std::pair<std::size_t, std::size_t>;
+
+  void open_on(const char* text, std::size_t caret) {
+    form->Memo.set_text(text);
+    form->Memo.view().grab_focus();
+    form->memo_target.set_selection(caret, 0);
+    ASSERT_TRUE(form->commands.command("SearchFind1").execute());
+  }
+
+  void set_options(const char* search, bool whole_word, bool match_case, bool up) {
+    labelled<Gtk::Entry>(form->find_dialog, "Fi_nd what:")->set_text(search);
+    labelled<Gtk::CheckButton>(form->find_dialog, "Match _whole word only")->set_active(whole_word);
+    labelled<Gtk::CheckButton>(form->find_dialog, "Match _case")->set_active(match_case);
+    labelled<Gtk::RadioButton>(form->find_dialog, up ? "_Up" : "_Down")->set_active(true);
+  }
+
+  // The selection after one click on Find Next.
+  Selection find_next() {
+    static_cast<Gtk::Button*>(form->find_dialog.get_widget_for_response(SearchDialog::FindNextResponse))->clicked();
+    return {form->memo_target.selection_start(), form->memo_target.selection_length()};
+  }
+};
+
+TEST_F(SearchThroughTheDialogs, WholeWordDownStepsOverTheUnderscore) {
+  open_on("foo_bar bar", 0);
+  set_options("bar", true, false, false);
+  EXPECT_EQ(find_next(), Selection(4, 3));
+  EXPECT_EQ(find_next(), Selection(8, 3));
+  EXPECT_TRUE(boxes.plain.empty());
+  EXPECT_EQ(find_next(), Selection(8, 3));
+  ASSERT_EQ(boxes.plain.size(), 1u);
+  EXPECT_EQ(boxes.plain[0], "Text not found: \"bar\"");
+}
+
+TEST_F(SearchThroughTheDialogs, WholeWordTriesTheCaretInsideAWord) {
+  open_on("xfoo", 1);
+  set_options("foo", true, false, false);
+  EXPECT_EQ(find_next(), Selection(1, 3));
+  EXPECT_TRUE(boxes.plain.empty());
+}
+
+TEST_F(SearchThroughTheDialogs, WholeWordUpWalksBackToTheStartThenReports) {
+  open_on("foo bar foo", 11);
+  set_options("foo", true, false, true);
+  EXPECT_EQ(find_next(), Selection(8, 3));
+  EXPECT_EQ(find_next(), Selection(0, 3));
+  EXPECT_TRUE(boxes.plain.empty());
+  EXPECT_EQ(find_next(), Selection(0, 3));
+  EXPECT_EQ(boxes.plain.size(), 1u);
+}
+
+TEST_F(SearchThroughTheDialogs, MatchCaseDecidesWhetherCaseFolds) {
+  open_on("FOO", 0);
+  set_options("foo", false, false, false);
+  EXPECT_EQ(find_next(), Selection(0, 3));
+
+  form->memo_target.set_selection(0, 0);
+  set_options("foo", false, true, false);
+  EXPECT_EQ(find_next(), Selection(0, 0));
+  EXPECT_EQ(boxes.plain.size(), 1u);
+}
+
+TEST_F(SearchThroughTheDialogs, ReplaceTakesASelectionDifferingInCaseEvenWithMatchCase) {
+  form->Memo.set_text("Foo foo");
+  form->Memo.view().grab_focus();
+  form->memo_target.set_selection(0, 3);
+  ASSERT_TRUE(form->commands.command("SearchReplace1").execute());
+  SearchDialog& dialog = form->replace_dialog;
+  labelled<Gtk::Entry>(dialog, "Fi_nd what:")->set_text("foo");
+  labelled<Gtk::Entry>(dialog, "Re_place with:")->set_text("bar");
+  labelled<Gtk::CheckButton>(dialog, "Match _case")->set_active(true);
+  auto* replace = static_cast<Gtk::Button*>(dialog.get_widget_for_response(SearchDialog::ReplaceResponse));
+
+  replace->clicked();
+  EXPECT_EQ(form->Memo.text(), "bar foo");
+  EXPECT_EQ(form->memo_target.selection_start(), 4u);
+  EXPECT_EQ(form->memo_target.selection_length(), 3u);
+  replace->clicked();
+  EXPECT_EQ(form->Memo.text(), "bar bar");
+  EXPECT_TRUE(boxes.plain.empty());
+  EXPECT_FALSE(form->commands.command("EditUndo1").execute());
+}
+
+}  // namespace
+}  // namespace tagpad
