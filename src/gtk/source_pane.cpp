@@ -28,11 +28,19 @@ SourcePane::SourcePane(Gtk::TextView& view) : view_(view) {
                                  return gboolean(FALSE);
                                }),
                                nullptr);
+  // Stopping the emission skips the view's own drawing while suspended.
+  draw_id_ = g_signal_connect_swapped(view_.gobj(), "draw", G_CALLBACK(+[](SourcePane* self) {
+                                        if (self->redraw_suspensions_ == 0) return gboolean(FALSE);
+                                        g_signal_stop_emission_by_name(self->view_.gobj(), "draw");
+                                        return gboolean(TRUE);
+                                      }),
+                                      this);
 }
 
 SourcePane::~SourcePane() {
   g_signal_handler_disconnect(buffer_, changed_id_);
   g_signal_handler_disconnect(view_.gobj(), focus_id_);
+  g_signal_handler_disconnect(view_.gobj(), draw_id_);
 }
 
 std::string SourcePane::text() const {
@@ -72,6 +80,12 @@ void SourcePane::add_line(const std::string& line) {
   gtk_source_buffer_begin_not_undoable_action(buffer_);
   gtk_text_buffer_insert(buffer, &at, insertion.text.data(), static_cast<int>(insertion.text.size()));
   gtk_source_buffer_end_not_undoable_action(buffer_);
+}
+
+SourcePane::RedrawSuspension::RedrawSuspension(SourcePane& pane) : pane_(pane) { ++pane_.redraw_suspensions_; }
+
+SourcePane::RedrawSuspension::~RedrawSuspension() {
+  if (--pane_.redraw_suspensions_ == 0) pane_.view_.queue_draw();
 }
 
 void SourcePane::on_buffer_changed() {

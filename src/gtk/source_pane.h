@@ -35,6 +35,19 @@ class SourcePane {
 
   sigc::signal<void()>& signal_change() { return change_; }
 
+  /// While one lives, the pane does not redraw; when the last one ends the
+  /// pane is redrawn whole. Nests.
+  class RedrawSuspension {
+   public:
+    explicit RedrawSuspension(SourcePane& pane);
+    ~RedrawSuspension();
+    RedrawSuspension(const RedrawSuspension&) = delete;
+    RedrawSuspension& operator=(const RedrawSuspension&) = delete;
+
+   private:
+    SourcePane& pane_;
+  };
+
  private:
   void on_buffer_changed();
 
@@ -43,6 +56,8 @@ class SourcePane {
   GtkSourceBuffer* buffer_;
   gulong changed_id_ = 0;
   gulong focus_id_ = 0;
+  gulong draw_id_ = 0;
+  int redraw_suspensions_ = 0;
   // set_text deletes and inserts; the pair is one change to its observers.
   bool setting_text_ = false;
   sigc::signal<void()> change_;

@@ -52,6 +52,29 @@ TEST_F(FormTest, TabMovesTheFocusAroundTheSourcePaneButNotOutOfIt) {
   EXPECT_EQ(form->Memo.text(), "\t");
 }
 
+TEST_F(FormTest, SourcePaneDrawsNothingWhileSuspendedAndWholeAfter) {
+  Gtk::TextView& memo = form->Memo.view();
+  int draws = 0;
+  memo.signal_draw().connect([&draws](const Cairo::RefPtr<Cairo::Context>&) {
+    ++draws;
+    return false;
+  });
+  ASSERT_TRUE(iterate_until([&] { return draws > 0; }));
+  {
+    SourcePane::RedrawSuspension outer(form->Memo);
+    {
+      SourcePane::RedrawSuspension inner(form->Memo);
+      form->Memo.set_text("<p>bulk</p>");
+    }
+    draws = 0;
+    memo.queue_draw();
+    const gint64 until = g_get_monotonic_time() + G_USEC_PER_SEC / 3;
+    iterate_until([&] { return g_get_monotonic_time() > until; });
+    EXPECT_EQ(draws, 0);
+  }
+  EXPECT_TRUE(iterate_until([&] { return draws > 0; }));
+}
+
 TEST_F(FormTest, FontStepsStopAtTheSmallestSize) {
   EXPECT_EQ(form->memo_font_height, -13);
   form->Action9Execute();
