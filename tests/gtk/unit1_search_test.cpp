@@ -99,5 +99,23 @@ TEST_F(SearchThroughTheDialogs, ReplaceTakesASelectionDifferingInCaseEvenWithMat
   EXPECT_FALSE(form->commands.command("EditUndo1").execute());
 }
 
+TEST_F(SearchThroughTheDialogs, ReplaceAllLeavesThePaneClaimingThePrimarySelection) {
+  Gtk::TextView& memo = form->Memo.view();
+  form->Memo.set_text("a a a");
+  memo.grab_focus();
+  ASSERT_TRUE(iterate_until([&] { return memo.get_realized(); }));
+  GtkClipboard* primary = gtk_widget_get_clipboard(GTK_WIDGET(memo.gobj()), GDK_SELECTION_PRIMARY);
+  gtk_clipboard_set_text(primary, "elsewhere", -1);
+  form->memo_target.set_selection(0, 0);
+  ASSERT_TRUE(form->commands.command("SearchReplace1").execute());
+  labelled<Gtk::Entry>(form->replace_dialog, "Fi_nd what:")->set_text("a");
+  labelled<Gtk::Entry>(form->replace_dialog, "Re_place with:")->set_text("b");
+  form->replace_dialog.response(SearchDialog::ReplaceAllResponse);
+  EXPECT_EQ(form->Memo.text(), "b b b");
+
+  form->memo_target.set_selection(0, 1);
+  EXPECT_EQ(gtk_clipboard_get_owner(primary), G_OBJECT(memo.get_buffer()->gobj()));
+}
+
 }  // namespace
 }  // namespace tagpad
