@@ -143,6 +143,7 @@ class Bench {
   }
 
   std::string text() const { return form_->Memo.text(); }
+  std::size_t selection_start() const { return form_->memo_target.selection_start(); }
   std::size_t messages() const { return boxes_.plain.size() + boxes_.errors.size(); }
 
  private:
@@ -187,6 +188,8 @@ int run(int runs) {
     if (bench.messages() != before + 1) return std::fprintf(stderr, "the full scan found something\n"), 1;
     requests.push_back(bench.find_requests(marked, "needle", FindRequests));
     if (bench.messages() != before + 1) return std::fprintf(stderr, "a find-next request found nothing\n"), 1;
+    if (bench.selection_start() != marked.rfind("needle"))
+      return std::fprintf(stderr, "the find-next requests did not reach the last match\n"), 1;
   }
   report("find next", "ms", requests, "one scan", scans, 2);
 

@@ -3,6 +3,7 @@
 #include "core/command.h"
 #include "form_fixture.h"
 #include "support/dialog_widgets.h"
+#include "support/key_press.h"
 
 #include <gtkmm/checkbutton.h>
 #include <gtkmm/entry.h>
@@ -99,7 +100,7 @@ TEST_F(SearchThroughTheDialogs, ReplaceTakesASelectionDifferingInCaseEvenWithMat
   EXPECT_FALSE(form->commands.command("EditUndo1").execute());
 }
 
-TEST_F(SearchThroughTheDialogs, ReplaceAllLeavesThePaneClaimingThePrimarySelection) {
+TEST_F(SearchThroughTheDialogs, SelectionMovesClaimThePrimarySelectionOnceAfterABurst) {
   Gtk::TextView& memo = form->Memo.view();
   form->Memo.set_text("a a a");
   memo.grab_focus();
@@ -113,8 +114,23 @@ TEST_F(SearchThroughTheDialogs, ReplaceAllLeavesThePaneClaimingThePrimarySelecti
   form->replace_dialog.response(SearchDialog::ReplaceAllResponse);
   EXPECT_EQ(form->Memo.text(), "b b b");
 
-  form->memo_target.set_selection(0, 1);
-  EXPECT_EQ(gtk_clipboard_get_owner(primary), G_OBJECT(memo.get_buffer()->gobj()));
+  // One claim for the whole burst of selection moves, a moment after it.
+  for (std::size_t at = 0; at < 5; at += 2) form->memo_target.set_selection(at, 1);
+  EXPECT_EQ(gtk_clipboard_get_owner(primary), nullptr);
+  EXPECT_TRUE(iterate_until([&] { return gtk_clipboard_get_owner(primary) == G_OBJECT(memo.get_buffer()->gobj()); }));
+  gchar* claimed = gtk_clipboard_wait_for_text(primary);
+  EXPECT_STREQ(claimed, "b");
+  g_free(claimed);
+}
+
+TEST_F(SearchThroughTheDialogs, ReturnInTheFindDialogFindsNext) {
+  open_on("foo foo", 0);
+  set_options("foo", false, false, false);
+  ASSERT_TRUE(iterate_until([&] { return form->find_dialog.get_mapped(); }));
+  type_key(form->find_dialog, GDK_KEY_Return, GDK_CURRENT_TIME);
+  // The default button shows itself pressed for a moment before it clicks.
+  EXPECT_TRUE(iterate_until([&] { return form->memo_target.selection_length() == 3; }));
+  EXPECT_EQ(form->memo_target.selection_start(), 0u);
 }
 
 }  // namespace
