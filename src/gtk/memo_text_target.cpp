@@ -41,7 +41,8 @@ std::size_t MemoTextTarget::selection_length() const { return selection().second
 void MemoTextTarget::set_selection(std::size_t start, std::size_t length) {
   GtkTextIter anchor = iter_at(start);
   GtkTextIter caret = iter_at(start + length);
-  // Both marks move: one claim of the PRIMARY selection instead of two.
+  // Find and replace move the selection in bursts: one claim of the PRIMARY
+  // selection after the burst, not one per mark moved.
   const PrimarySelectionDeferral deferral(view_.gobj());
   gtk_text_buffer_select_range(buffer_, &caret, &anchor);
   gtk_text_view_scroll_mark_onscreen(view_.gobj(), gtk_text_buffer_get_insert(buffer_));

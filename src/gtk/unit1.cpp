@@ -11,7 +11,6 @@
 #include "core/line_rules.h"
 #include "gtk/builder_widget.h"
 #include "gtk/key_event.h"
-#include "gtk/primary_selection_deferral.h"
 
 #include <glibmm/exceptionhandler.h>
 #include <gtkmm/cssprovider.h>
@@ -20,7 +19,6 @@
 #include <gtkmm/textview.h>
 
 #include <cstdlib>
-#include <optional>
 
 namespace tagpad {
 namespace {
@@ -246,8 +244,6 @@ void TForm1::replace_next() {
 }
 
 void TForm1::replace_every() {
-  std::optional<PrimarySelectionDeferral> deferral;
-  if (replace_target_ == &memo_target) deferral.emplace(Memo.view().gobj());
   if (replace_target_ && replace_all(*replace_target_, replace_state.search_text(), replace_state.replacement_text(),
                                      replace_state.options()) > 0)
     return;

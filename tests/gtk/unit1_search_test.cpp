@@ -19,11 +19,16 @@ class SearchThroughTheDialogs : public FormTest {
  protected:
   using Selection = std::pair<std::size_t, std::size_t>;
 
-  void open_on(const char* text, std::size_t caret) {
+  void open_on(const char* text, std::size_t start, std::size_t length = 0, const char* command = "SearchFind1") {
     form->Memo.set_text(text);
     form->Memo.view().grab_focus();
-    form->memo_target.set_selection(caret, 0);
-    ASSERT_TRUE(form->commands.command("SearchFind1").execute());
+    form->memo_target.set_selection(start, length);
+    ASSERT_TRUE(form->commands.command(command).execute());
+  }
+
+  void set_replace_texts(const char* search, const char* replacement) {
+    labelled<Gtk::Entry>(form->replace_dialog, "Fi_nd what:")->set_text(search);
+    labelled<Gtk::Entry>(form->replace_dialog, "Re_place with:")->set_text(replacement);
   }
 
   void set_options(const char* search, bool whole_word, bool match_case, bool up) {
@@ -80,15 +85,11 @@ TEST_F(SearchThroughTheDialogs, MatchCaseDecidesWhetherCaseFolds) {
 }
 
 TEST_F(SearchThroughTheDialogs, ReplaceTakesASelectionDifferingInCaseEvenWithMatchCase) {
-  form->Memo.set_text("Foo foo");
-  form->Memo.view().grab_focus();
-  form->memo_target.set_selection(0, 3);
-  ASSERT_TRUE(form->commands.command("SearchReplace1").execute());
-  SearchDialog& dialog = form->replace_dialog;
-  labelled<Gtk::Entry>(dialog, "Fi_nd what:")->set_text("foo");
-  labelled<Gtk::Entry>(dialog, "Re_place with:")->set_text("bar");
-  labelled<Gtk::CheckButton>(dialog, "Match _case")->set_active(true);
-  auto* replace = static_cast<Gtk::Button*>(dialog.get_widget_for_response(SearchDialog::ReplaceResponse));
+  open_on("Foo foo", 0, 3, "SearchReplace1");
+  set_replace_texts("foo", "bar");
+  labelled<Gtk::CheckButton>(form->replace_dialog, "Match _case")->set_active(true);
+  auto* replace =
+      static_cast<Gtk::Button*>(form->replace_dialog.get_widget_for_response(SearchDialog::ReplaceResponse));
 
   replace->clicked();
   EXPECT_EQ(form->Memo.text(), "bar foo");
@@ -102,15 +103,11 @@ TEST_F(SearchThroughTheDialogs, ReplaceTakesASelectionDifferingInCaseEvenWithMat
 
 TEST_F(SearchThroughTheDialogs, SelectionMovesClaimThePrimarySelectionOnceAfterABurst) {
   Gtk::TextView& memo = form->Memo.view();
-  form->Memo.set_text("a a a");
-  memo.grab_focus();
+  open_on("a a a", 0, 0, "SearchReplace1");
   ASSERT_TRUE(iterate_until([&] { return memo.get_realized(); }));
   GtkClipboard* primary = gtk_widget_get_clipboard(GTK_WIDGET(memo.gobj()), GDK_SELECTION_PRIMARY);
   gtk_clipboard_set_text(primary, "elsewhere", -1);
-  form->memo_target.set_selection(0, 0);
-  ASSERT_TRUE(form->commands.command("SearchReplace1").execute());
-  labelled<Gtk::Entry>(form->replace_dialog, "Fi_nd what:")->set_text("a");
-  labelled<Gtk::Entry>(form->replace_dialog, "Re_place with:")->set_text("b");
+  set_replace_texts("a", "b");
   form->replace_dialog.response(SearchDialog::ReplaceAllResponse);
   EXPECT_EQ(form->Memo.text(), "b b b");
 
