@@ -19,11 +19,17 @@ class BrowserDocument {
   virtual void load(const std::string& bytes) = 0;
 };
 
-/// What the preview loader needs of the embedded HTML engine.
+/// What the preview and navigation rules need of the embedded HTML engine.
 class Browser {
  public:
   virtual ~Browser() = default;
   virtual void navigate(const std::string& url) = 0;
+  /// One step in the engine's own history; throws "Unspecified error" when
+  /// there is none.
+  virtual void go_back() = 0;
+  virtual void go_forward() = 0;
+  /// Stops pending loading.
+  virtual void stop() = 0;
   /// 0 uninitialised, 1 loading, 3 interactive, 4 complete.
   virtual int ready_state() const = 0;
   /// Dispatches pending events, blocking until at least one arrives.

@@ -4,11 +4,10 @@
 
 #include "core/edit_behaviour.h"
 #include "core/error.h"
-#include "core/preview_loader.h"
-#include "core/replace.h"
-#include "core/search.h"
 #include "core/font_size.h"
 #include "core/line_rules.h"
+#include "core/replace.h"
+#include "core/search.h"
 #include "gtk/builder_widget.h"
 #include "gtk/key_event.h"
 
@@ -63,6 +62,8 @@ TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder
                       .replace_all = [this] { replace_every(); }}),
       MainMenu1(widget<Gtk::MenuBar>(builder, Ui, "MainMenu1"), commands.main_menu(), application_hint),
       ToolBar1(widget<Gtk::Toolbar>(builder, Ui, "ToolBar1"), commands.tool_bar(), application_hint),
+      navigation(WebBrowser, *this, commands, status_bar),
+      preview(WebBrowser, *this, navigation, services.code_page),
       services_(services) {
   move(Left, Top);
   // Widgets carry their component names, for style sheets and for tests.
@@ -97,7 +98,7 @@ TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder
                                                                           }));
   Memo.signal_change().connect(sigc::mem_fun(*this, &TForm1::MemoChange));
   Memo.view().signal_key_press_event().connect(sigc::mem_fun(*this, &TForm1::on_memo_key_press), false);
-  Edit1.signal_activate().connect(sigc::mem_fun(*this, &TForm1::Edit1KeyPress));
+  Edit1.signal_key_press_event().connect(sigc::mem_fun(*this, &TForm1::on_edit1_key_press), false);
   status_bar.set_on_changed([this] { StatusBar1.set_text(std::string(status_bar.displayed_text())); });
   widget<Gtk::Box>(builder, Ui, "WebBrowserHost").pack_start(WebBrowser.widget(), true, true);
   WebBrowser.widget().show();
@@ -195,31 +196,19 @@ void TForm1::FormCreate() {
   application_hint.set_on_changed([this] { ShowHint(); });
   OD.initial_dir = services_.program_folder;
   SD.initial_dir = OD.initial_dir;
-  LoadHtmlIntoBrowser(WebBrowser, services_.code_page.from_utf8(Memo.text()));
-  history_list = std::make_unique<HistoryList>();
+  preview.show_source_text();
+  navigation.create_history_list();
 }
 
 void TForm1::ShowHint() { status_bar.show_hint(application_hint.text()); }
 
-void TForm1::Action1Execute() {
-  Memo.set_text("");
-  edit1_target.set_text("");
-  LoadHtmlIntoBrowser(WebBrowser, services_.code_page.from_utf8(Memo.text()));
-}
+void TForm1::Action1Execute() { preview.new_document(); }
 
 void TForm1::Action4Execute() { close(); }
 
-void TForm1::Action5Execute() {
-  LoadHtmlIntoBrowser(WebBrowser, "");
-  const std::string text = Memo.text();
-  if (auto document = WebBrowser.document()) document->write(text);
-}
+void TForm1::Action5Execute() { preview.run(); }
 
-void TForm1::Action10Execute() {
-  Memo.set_text("");
-  auto document = WebBrowser.document();
-  Memo.add_line(document ? document->inner_html() : std::string());
-}
+void TForm1::Action10Execute() { preview.view_document_source(); }
 
 TextTarget* TForm1::focused_text_target() {
   if (get_focus() == &Memo.view()) return &memo_target;
@@ -250,51 +239,39 @@ void TForm1::replace_every() {
   not_found(replace_state);
 }
 
-HistoryList& TForm1::history() {
-  // FormCreate creates the list last; a failure before that leaves none.
-  if (!history_list) throw Error("The address history was not created");
-  return *history_list;
+bool TForm1::on_edit1_key_press(GdkEventKey* event) {
+  if (event->keyval != GDK_KEY_Return && event->keyval != GDK_KEY_KP_Enter) return false;
+  char key = '\r';
+  Edit1KeyPress(key);
+  return key == 0;
 }
 
-void TForm1::Edit1KeyPress() {
-  const std::string address = Edit1.get_text();
-  if (address.empty()) return;
-  WebBrowser.navigate(address);
-  Memo.set_text("");
-  if (history().add(address)) commands.command("ActBack").set_enabled(history().count() >= 2);
-}
+void TForm1::Edit1KeyPress(char& Key) { navigation.address_key(Key); }
 
-void TForm1::ActBackExecute() {
-  commands.tool_button("ActForward").set_enabled(true);
-  edit1_target.set_text(history().at(history().index_of(Edit1.get_text()) - 1));
-  WebBrowser.GoBack();
-  if (history().index_of(Edit1.get_text()) == 0) commands.command("ActBack").set_enabled(false);
-}
+void TForm1::ActBackExecute() { navigation.back(); }
 
-void TForm1::AcFowardExecute() {
-  const int index = history().index_of(Edit1.get_text());
-  if (index == history().count() - 2) commands.tool_button("ActForward").set_enabled(false);
-  edit1_target.set_text(history().at(index + 1));
-  WebBrowser.GoForward();
-  commands.command("ActBack").set_enabled(true);
-}
+void TForm1::AcFowardExecute() { navigation.forward(); }
 
-void TForm1::ActStopExecute() {
-  WebBrowser.Stop();
-  status_bar.set_single_text("");
-}
+void TForm1::ActStopExecute() { navigation.stop(); }
 
-void TForm1::WebBrowserBeforeNavigate2(const std::string& url) { status_bar.set_single_text(url); }
+void TForm1::WebBrowserBeforeNavigate2(const std::string& url) { navigation.before_navigate(url); }
 
-void TForm1::WebBrowserDownloadBegin() { commands.command("ActStop").set_enabled(true); }
+void TForm1::WebBrowserDownloadBegin() { navigation.download_begin(); }
 
-void TForm1::WebBrowserDownloadComplete() {
-  commands.command("ActStop").set_enabled(false);
-  status_bar.set_single_text("");
-  auto document = WebBrowser.document();
-  set_title((document ? document->title() : std::string()) + "  Tagpad");
-}
+void TForm1::WebBrowserDownloadComplete() { navigation.download_complete(); }
 
-void TForm1::WebBrowserStatusTextChange(const std::string& text) { status_bar.set_single_text(text); }
+void TForm1::WebBrowserStatusTextChange(const std::string& text) { navigation.status_text_change(text); }
+
+std::string TForm1::source_text() const { return Memo.text(); }
+
+void TForm1::set_source_text(const std::string& text) { Memo.set_text(text); }
+
+void TForm1::add_source_line(const std::string& line) { Memo.add_line(line); }
+
+std::string TForm1::address_text() const { return Edit1.get_text(); }
+
+void TForm1::set_address_text(const std::string& text) { edit1_target.set_text(text); }
+
+void TForm1::set_caption(const std::string& caption) { set_title(caption); }
 
 }  // namespace tagpad

@@ -6,8 +6,10 @@
 #include "core/command_table.h"
 #include "core/file_dialog_settings.h"
 #include "core/find_dialog_state.h"
-#include "core/history_list.h"
 #include "core/key_suppression.h"
+#include "core/navigation.h"
+#include "core/preview_commands.h"
+#include "core/preview_window.h"
 #include "core/status_bar_model.h"
 #include "gtk/entry_text_target.h"
 #include "gtk/gtk_text_clipboard.h"
@@ -34,7 +36,7 @@ namespace tagpad {
 
 /// The main window: its components and event handlers. The rules the
 /// handlers follow live in core; each handler is a few calls into it.
-class TForm1 : public Gtk::Window {
+class TForm1 : public Gtk::Window, private PreviewWindow {
  public:
   /// Builds the window from unit1.ui and runs FormCreate before returning;
   /// an error in FormCreate is reported and the window is still returned.
@@ -59,7 +61,7 @@ class TForm1 : public Gtk::Window {
   void ActBackExecute();
   void AcFowardExecute();
   void ActStopExecute();
-  void Edit1KeyPress();
+  void Edit1KeyPress(char& Key);
   void WebBrowserBeforeNavigate2(const std::string& url);
   void WebBrowserDownloadBegin();
   void WebBrowserDownloadComplete();
@@ -80,7 +82,6 @@ class TForm1 : public Gtk::Window {
   Splitter Splitter1;
   FileDialogSettings OD;
   FileDialogSettings SD;
-  std::unique_ptr<HistoryList> history_list;
   KeySuppression SuppressKey;
   MemoTextTarget memo_target;
   EntryTextTarget edit1_target;
@@ -93,6 +94,8 @@ class TForm1 : public Gtk::Window {
   SearchDialog replace_dialog;
   MainMenu MainMenu1;
   ToolBar ToolBar1;
+  Navigation navigation;
+  PreviewCommands preview;
 
  private:
   void apply_memo_font();
@@ -101,7 +104,14 @@ class TForm1 : public Gtk::Window {
   bool on_memo_key_press(GdkEventKey* event);
   int screen_ppi() const;
   void queue_idle_refresh();
-  HistoryList& history();
+  bool on_edit1_key_press(GdkEventKey* event);
+
+  std::string source_text() const override;
+  void set_source_text(const std::string& text) override;
+  void add_source_line(const std::string& line) override;
+  std::string address_text() const override;
+  void set_address_text(const std::string& text) override;
+  void set_caption(const std::string& caption) override;
   /// The text control with the keyboard focus, or null.
   TextTarget* focused_text_target();
   void find_next(TextTarget* target, const FindDialogState& state);

@@ -43,7 +43,11 @@ class WebBrowser::Document : public BrowserDocument {
     GVariantDict arguments;
     g_variant_dict_init(&arguments, nullptr);
     g_variant_dict_insert(&arguments, "text", "s", text.c_str());
-    browser_.run_script("document.write(text);", g_variant_dict_end(&arguments));
+    // The engine takes no ownership of the arguments: a floating reference
+    // left to it stays alive, and every Run would leak the whole text.
+    std::unique_ptr<GVariant, decltype(&g_variant_unref)> packed(g_variant_ref_sink(g_variant_dict_end(&arguments)),
+                                                                 g_variant_unref);
+    browser_.run_script("document.write(text);", packed.get());
   }
 
   std::string inner_html() override {
@@ -94,19 +98,19 @@ void WebBrowser::navigate(const std::string& url) {
   webkit_web_view_load_uri(view_, uri.c_str());
 }
 
-void WebBrowser::GoBack() {
+void WebBrowser::go_back() {
   if (!webkit_web_view_can_go_back(view_)) throw Error("Unspecified error");
   begin_request();
   webkit_web_view_go_back(view_);
 }
 
-void WebBrowser::GoForward() {
+void WebBrowser::go_forward() {
   if (!webkit_web_view_can_go_forward(view_)) throw Error("Unspecified error");
   begin_request();
   webkit_web_view_go_forward(view_);
 }
 
-void WebBrowser::Stop() { webkit_web_view_stop_loading(view_); }
+void WebBrowser::stop() { webkit_web_view_stop_loading(view_); }
 
 void WebBrowser::wait_for_events() {
   wait_until([woken = false]() mutable { return std::exchange(woken, true); });
@@ -236,7 +240,8 @@ void WebBrowser::on_web_process_terminated(WebKitWebView*, WebKitWebProcessTermi
 void WebBrowser::on_has_tooltip(GObject*, GParamSpec*, gpointer self) {
   // The engine turns tooltips on for titled elements; the preview shows none.
   auto& browser = *static_cast<WebBrowser*>(self);
-  if (gtk_widget_get_has_tooltip(GTK_WIDGET(browser.view_))) gtk_widget_set_has_tooltip(GTK_WIDGET(browser.view_), FALSE);
+  if (gtk_widget_get_has_tooltip(GTK_WIDGET(browser.view_)))
+    gtk_widget_set_has_tooltip(GTK_WIDGET(browser.view_), FALSE);
 }
 
 }  // namespace tagpad

@@ -28,9 +28,9 @@ class WebBrowser : public Browser {
   Gtk::Widget& widget() { return *widget_; }
 
   void navigate(const std::string& url) override;
-  void GoBack();
-  void GoForward();
-  void Stop();
+  void go_back() override;
+  void go_forward() override;
+  void stop() override;
   int ready_state() const override { return ready_state_; }
   void wait_for_events() override;
   std::unique_ptr<BrowserDocument> document() override;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Tagpad developers
-#include "core/error.h"
 #include "form_fixture.h"
 
 #include <gtkmm/accellabel.h>
@@ -99,53 +98,6 @@ TEST_F(FormTest, RunAndNewWorkFromTheirControls) {
   find_named<Gtk::MenuItem>(*form, "N5")->activate();
   EXPECT_EQ(form->Memo.text(), "");
   EXPECT_EQ(preview_html(), "<head></head><body></body>");
-}
-
-TEST_F(FormTest, AddressEntryAndHistoryStepTheBackAndForwardButtons) {
-  auto& back = form->commands.tool_button("ToolButton10");
-  auto& forward = form->commands.tool_button("ActForward");
-  for (const char* address : {"data:text/html,1", "data:text/html,2", "DATA:text/html,2", "data:text/html,3"}) {
-    form->Edit1.set_text(address);
-    form->Edit1KeyPress();
-    iterate_until([&] { return form->WebBrowser.ready_state() == 4; });
-  }
-  EXPECT_EQ(form->history_list->count(), 3);
-  // Back and Forward step the engine too; each waits for its step to land.
-  auto step = [&](void (TForm1::*command)()) {
-    (*form.*command)();
-    iterate_until([&] { return form->WebBrowser.ready_state() == 4; });
-  };
-  EXPECT_TRUE(back.enabled());
-  step(&TForm1::ActBackExecute);
-  EXPECT_EQ(form->Edit1.get_text(), "data:text/html,2");
-  EXPECT_TRUE(forward.enabled());
-  step(&TForm1::ActBackExecute);
-  EXPECT_EQ(form->Edit1.get_text(), "data:text/html,1");
-  EXPECT_FALSE(back.enabled());
-  step(&TForm1::AcFowardExecute);
-  step(&TForm1::AcFowardExecute);
-  EXPECT_EQ(form->Edit1.get_text(), "data:text/html,3");
-  EXPECT_FALSE(forward.enabled());
-  EXPECT_TRUE(back.enabled());
-
-  form->Edit1.set_text("not typed");
-  try {
-    form->ActBackExecute();
-    ADD_FAILURE() << "Back from an address outside the history must fail";
-  } catch (const Error& error) {
-    EXPECT_STREQ(error.what(), "List index out of bounds (-2)");
-  }
-  EXPECT_TRUE(forward.enabled());
-}
-
-TEST_F(FormTest, SourceViewCopiesThePreviewIntoTheSourcePane) {
-  form->Memo.set_text("<p>z</p>");
-  form->Action5Execute();
-  form->Action10Execute();
-  const std::string first = form->Memo.text();
-  EXPECT_EQ(first, "<head></head><body><p>z</p></body>\n");
-  form->Action10Execute();
-  EXPECT_EQ(form->Memo.text(), first);
 }
 
 }  // namespace

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Tagpad developers
+#pragma once
+
+#include <string>
+
+namespace tagpad {
+
+/// The parts of the main window that the preview and navigation rules read
+/// and change. Texts are UTF-8; program changes cannot be undone, and
+/// setting a text a control already holds is no change.
+class PreviewWindow {
+ public:
+  virtual ~PreviewWindow() = default;
+  /// The source pane `Memo`.
+  virtual std::string source_text() const = 0;
+  virtual void set_source_text(const std::string& text) = 0;
+  /// Adds a line after the pane's last one, as its line view does.
+  virtual void add_source_line(const std::string& line) = 0;
+  /// The address bar `Edit1`.
+  virtual std::string address_text() const = 0;
+  virtual void set_address_text(const std::string& text) = 0;
+  virtual void set_caption(const std::string& caption) = 0;
+};
+
+}  // namespace tagpad
