@@ -29,6 +29,6 @@ int main() {
   tagpad::Services services{tagpad::CodePage::platform(), message_boxes, tagpad::program_folder()};
 
   auto Form1 = tagpad::TForm1::create(services);
-  auto Form2 = tagpad::TForm2::create();
+  auto Form2 = tagpad::TForm2::create(nullptr);
   return application->run(*Form1);
 }

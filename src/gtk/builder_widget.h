@@ -19,4 +19,12 @@ T& widget(const Glib::RefPtr<Gtk::Builder>& builder, const char* file, const cha
   return *found;
 }
 
+/// Names each widget of a window description after its id, for style
+/// sheets and for tests.
+inline void name_widgets_after_ids(const Glib::RefPtr<Gtk::Builder>& builder) {
+  for (const auto& object : builder->get_objects())
+    if (GTK_IS_WIDGET(object->gobj()))
+      gtk_widget_set_name(GTK_WIDGET(object->gobj()), gtk_buildable_get_name(GTK_BUILDABLE(object->gobj())));
+}
+
 }  // namespace tagpad

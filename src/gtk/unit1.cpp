@@ -10,6 +10,7 @@
 #include "core/search.h"
 #include "gtk/builder_widget.h"
 #include "gtk/key_event.h"
+#include "gtk/unit2.h"
 
 #include <glibmm/exceptionhandler.h>
 #include <gtkmm/cssprovider.h>
@@ -66,13 +67,11 @@ TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder
       preview(WebBrowser, *this, navigation, services.code_page),
       services_(services) {
   move(Left, Top);
-  // Widgets carry their component names, for style sheets and for tests.
-  for (const auto& object : builder->get_objects())
-    if (GTK_IS_WIDGET(object->gobj()))
-      gtk_widget_set_name(GTK_WIDGET(object->gobj()), gtk_buildable_get_name(GTK_BUILDABLE(object->gobj())));
+  name_widgets_after_ids(builder);
   commands.set_handler("Action1", [this] { Action1Execute(); });
   commands.set_handler("Action4", [this] { Action4Execute(); });
   commands.set_handler("Action5", [this] { Action5Execute(); });
+  commands.set_handler("Action6", [this] { Action6Execute(); });
   commands.set_handler("Action8", [this] { Action8Execute(); });
   commands.set_handler("Action9", [this] { Action9Execute(); });
   commands.set_handler("Action10", [this] { Action10Execute(); });
@@ -207,6 +206,12 @@ void TForm1::Action1Execute() { preview.new_document(); }
 void TForm1::Action4Execute() { close(); }
 
 void TForm1::Action5Execute() { preview.run(); }
+
+void TForm1::Action6Execute() {
+  // A box of its own for each use, destroyed when it closes or fails.
+  auto about = TForm2::create(this);
+  about->ShowModal();
+}
 
 void TForm1::Action10Execute() { preview.view_document_source(); }
 

@@ -57,6 +57,7 @@ class TForm1 : public Gtk::Window, private PreviewWindow {
   void Action1Execute();
   void Action4Execute();
   void Action5Execute();
+  void Action6Execute();
   void Action10Execute();
   void ActBackExecute();
   void AcFowardExecute();

@@ -75,7 +75,7 @@ TEST_F(FormTest, ToolbarAsBuiltShowsTheTable) {
       {"ToolButton1", "새작업", true}, {"ToolButton2", "실행", true},       {"ToolButton3", "열기", {}},
       {"ToolButton4", "저장", {}},   {"ToolButton10", "이전", false},     {"ActForward", "", false},
       {"ToolButton8", "", false},      {"ToolButton13", "HTML", true},      {"ToolButton5", "종료", true},
-      {"ToolButton9", "", {}}};
+      {"ToolButton9", "", true}};
   std::vector<std::string> names;
   for (int i = 0; i < toolbar->get_n_items(); ++i) names.push_back(toolbar->get_nth_item(i)->get_name());
   EXPECT_EQ(names.size(), 16u);
