@@ -8,6 +8,8 @@
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
+  // Listing needs no display: test discovery runs where there may be none.
+  if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
   std::setlocale(LC_ALL, "");
   gtk_init(&argc, &argv);
   // A critical is a misuse of the toolkit: fail on it rather than read past it.
