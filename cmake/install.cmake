@@ -6,7 +6,7 @@ include(GNUInstallDirs)
 set(TAGPAD_HOMEPAGE "https://tagpad.org" CACHE STRING "The project's web address, shown in the software centre")
 set(TAGPAD_SCREENSHOT_URL "${TAGPAD_HOMEPAGE}/screenshot.png" CACHE STRING "Where the software centre finds the screenshot")
 set(TAGPAD_RELEASE_DATE "2026-12-09")
-set(TAGPAD_CONTACT "team@tagpad.org")
+set(TAGPAD_CONTACT "dev@tagpad.org")
 
 install(TARGETS tagpad RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES data/tagpad.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -14,7 +14,7 @@ install(FILES data/tagpad.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applicati
 configure_file(data/org.tagpad.Tagpad.metainfo.xml.in ${CMAKE_CURRENT_BINARY_DIR}/org.tagpad.Tagpad.metainfo.xml @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/org.tagpad.Tagpad.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# The icons are drawn by the banner's generator, one folder a size as the icon theme lays them out.
+# The icons are drawn by art/ with the banner, one folder a size as the icon theme lays them out.
 install(DIRECTORY data/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 
 set(CPACK_GENERATOR DEB)

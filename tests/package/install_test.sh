@@ -36,11 +36,11 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/org.tagpad.Tagpad.metai
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/org.tagpad.Tagpad.metainfo.xml" ||
   fail "metainfo does not carry version $version"
 for size in 16 32 48 128 256; do
-  icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/tagpad.png"
+  icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/org.tagpad.Tagpad.png"
   [ -f "$icon" ] || fail "no icon $icon"
   file "$icon" | grep -q "$size x $size" || fail "$icon is not $size pixels: $(file "$icon")"
 done
-[ -f "$root/usr/share/icons/hicolor/scalable/apps/tagpad.svg" ] || fail "no scalable icon"
+[ -f "$root/usr/share/icons/hicolor/scalable/apps/org.tagpad.Tagpad.svg" ] || fail "no scalable icon"
 
 # The unpacked program, not the build tree's, must bring up the main window.
 [ -n "${DISPLAY:-}" ] || fail "needs a display (run under xvfb-run)"
