@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Tagpad developers
+#pragma once
+
+#include "core/file_system.h"
+
+namespace tagpad {
+
+/// The file system through POSIX calls; advisory locks stand in for the
+/// sharing modes of the original design.
+class PosixFileSystem : public FileSystem {
+ public:
+  std::string read_file(const std::string& path) override;
+  std::string write_target(const std::string& path) override;
+  bool regular_file_exists(const std::string& path) override;
+  std::unique_ptr<NewFile> create_temporary(const std::string& folder) override;
+  void rename(const std::string& from, const std::string& to) override;
+  void remove(const std::string& path) noexcept override;
+};
+
+}  // namespace tagpad
