@@ -13,10 +13,13 @@
 //
 // Usage: bench_soak [cycles]   (run under X, e.g. xvfb-run -a)
 #include "core/code_page.h"
+#include "core/posix_file_system.h"
 #include "gtk/error_display.h"
 #include "gtk/toolkit_setup.h"
 #include "gtk/unit1.h"
+#include "support/fake_file_chooser.h"
 #include "support/fake_message_boxes.h"
+#include "support/fake_printing.h"
 
 #include <glib.h>
 #include <gtkmm/main.h>
@@ -75,7 +78,11 @@ int run(int cycles) {
   CodePage code_page = CodePage::named("UTF-8");
   FakeMessageBoxes boxes;
   ErrorDisplay error_display{boxes};
-  Services services{code_page, boxes, "/tmp/"};
+  FakeFileChooser chooser;
+  PosixFileSystem files;
+  FakePrinterCatalogue printers;
+  FakePrintDialogs print_dialogs;
+  Services services{code_page, boxes, "/tmp/", chooser, files, printers, print_dialogs};
   auto form = TForm1::create(services);
   form->show();
 

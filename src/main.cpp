@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Tagpad developers
 #include "core/code_page.h"
+#include "core/posix_file_system.h"
 #include "gtk/error_display.h"
+#include "gtk/gtk_file_chooser.h"
 #include "gtk/gtk_message_boxes.h"
+#include "gtk/gtk_print_dialogs.h"
+#include "gtk/gtk_printer_catalogue.h"
 #include "gtk/program_folder.h"
 #include "gtk/toolkit_setup.h"
 #include "gtk/unit1.h"
@@ -11,10 +15,14 @@
 #include <gtkmm/application.h>
 
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 
 int main() {
   std::setlocale(LC_ALL, "");
+  // A save that reaches the file size limit then fails as a write error and
+  // cleans up, instead of the program being killed halfway.
+  std::signal(SIGXFSZ, SIG_IGN);
   if (!gtk_init_check(nullptr, nullptr)) {
     std::fputs("Tagpad needs a graphical display, and none could be opened (is DISPLAY set?).\n", stderr);
     return 1;
@@ -26,7 +34,17 @@ int main() {
 
   tagpad::GtkMessageBoxes message_boxes;
   tagpad::ErrorDisplay error_display(message_boxes);
-  tagpad::Services services{tagpad::CodePage::platform(), message_boxes, tagpad::program_folder()};
+  tagpad::GtkFileChooser file_chooser;
+  tagpad::PosixFileSystem file_system;
+  tagpad::GtkPrinterCatalogue printers;
+  tagpad::GtkPrintDialogs print_dialogs;
+  tagpad::Services services{tagpad::CodePage::platform(),
+                            message_boxes,
+                            tagpad::program_folder(),
+                            file_chooser,
+                            file_system,
+                            printers,
+                            print_dialogs};
 
   auto Form1 = tagpad::TForm1::create(services);
   auto Form2 = tagpad::TForm2::create(nullptr);

@@ -16,10 +16,8 @@ SourcePane::SourcePane(Gtk::TextView& view) : view_(view) {
   buffer_ = GTK_SOURCE_BUFFER(buffer);
   gtk_source_buffer_set_highlight_syntax(buffer_, FALSE);
   gtk_source_buffer_set_highlight_matching_brackets(buffer_, FALSE);
-  changed_id_ = g_signal_connect_swapped(buffer_, "changed", G_CALLBACK(+[](SourcePane* self) {
-                                           self->on_buffer_changed();
-                                         }),
-                                         this);
+  changed_id_ = g_signal_connect_swapped(buffer_, "changed",
+                                         G_CALLBACK(+[](SourcePane* self) { self->on_buffer_changed(); }), this);
   // Keyboard focus movement never lands in the pane; a click still focuses it.
   // Stopping the emission keeps the view's own handler from taking the focus;
   // FALSE sends the focus on to the next control.
@@ -51,10 +49,14 @@ std::string SourcePane::text() const {
   return text.get();
 }
 
+bool SourcePane::holds(std::string_view text) const {
+  return gtk_text_buffer_get_char_count(GTK_TEXT_BUFFER(buffer_)) == g_utf8_strlen(text.data(), text.size()) &&
+         this->text() == text;
+}
+
 void SourcePane::set_text(const std::string& text) {
   GtkTextBuffer* buffer = GTK_TEXT_BUFFER(buffer_);
-  if (gtk_text_buffer_get_char_count(buffer) == g_utf8_strlen(text.data(), text.size()) && this->text() == text)
-    return;
+  if (holds(text)) return;
   setting_text_ = true;
   gtk_source_buffer_begin_not_undoable_action(buffer_);
   gtk_text_buffer_set_text(buffer, text.data(), static_cast<int>(text.size()));

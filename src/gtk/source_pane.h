@@ -7,6 +7,7 @@
 #include <sigc++/signal.h>
 
 #include <string>
+#include <string_view>
 
 namespace tagpad {
 
@@ -21,6 +22,8 @@ class SourcePane {
 
   Gtk::TextView& view() { return view_; }
   std::string text() const;
+  /// Whether the pane holds exactly `text`; cheap when the lengths differ.
+  bool holds(std::string_view text) const;
   /// Replaces the whole text as an edit that cannot be undone; setting the
   /// text it already holds is no change.
   void set_text(const std::string& text);

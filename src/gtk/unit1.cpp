@@ -2,6 +2,8 @@
 // Copyright (c) 2026 the Tagpad developers
 #include "gtk/unit1.h"
 
+#include "core/dialog_behaviour.h"
+#include "core/document_file.h"
 #include "core/edit_behaviour.h"
 #include "core/error.h"
 #include "core/font_size.h"
@@ -53,6 +55,9 @@ TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder
       WebBrowser(services.code_page),
       Splitter1(widget<Gtk::EventBox>(builder, Ui, "Splitter1"), widget<Gtk::Widget>(builder, Ui, "SplitterLine"),
                 Panel2, Panel1),
+      printer_settings(services.printers),
+      memo_document(Memo),
+      preview_printer(WebBrowser.widget()),
       memo_target(Memo.view()),
       edit1_target(Edit1),
       find_dialog(*this, find_state, false,
@@ -69,6 +74,8 @@ TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder
   move(Left, Top);
   name_widgets_after_ids(builder);
   commands.set_handler("Action1", [this] { Action1Execute(); });
+  commands.set_handler("Action2", [this] { Action2Execute(); });
+  commands.set_handler("Action3", [this] { Action3Execute(); });
   commands.set_handler("Action4", [this] { Action4Execute(); });
   commands.set_handler("Action5", [this] { Action5Execute(); });
   commands.set_handler("Action6", [this] { Action6Execute(); });
@@ -95,6 +102,10 @@ TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder
                                                                             replace_target_ = &target;
                                                                             replace_dialog.show_dialog();
                                                                           }));
+  commands.set_behaviour("FileOpen1", std::make_unique<DialogBehaviour>([this] { FileOpen1Execute(); }));
+  commands.set_behaviour("FilePageSetup1", std::make_unique<DialogBehaviour>([this] { FilePageSetup1Execute(); }));
+  commands.set_behaviour("FilePrintSetup1", std::make_unique<DialogBehaviour>([this] { FilePrintSetup1Execute(); }));
+  commands.set_behaviour("PrintDlg1", std::make_unique<DialogBehaviour>([this] { PrintDlg1Execute(); }));
   Memo.signal_change().connect(sigc::mem_fun(*this, &TForm1::MemoChange));
   Memo.view().signal_key_press_event().connect(sigc::mem_fun(*this, &TForm1::on_memo_key_press), false);
   Edit1.signal_key_press_event().connect(sigc::mem_fun(*this, &TForm1::on_edit1_key_press), false);
@@ -193,8 +204,8 @@ bool TForm1::on_key_press(GdkEventKey* event) {
 
 void TForm1::FormCreate() {
   application_hint.set_on_changed([this] { ShowHint(); });
-  OD.initial_dir = services_.program_folder;
-  SD.initial_dir = OD.initial_dir;
+  OD.settings.initial_dir = services_.program_folder;
+  SD.settings.initial_dir = OD.settings.initial_dir;
   preview.show_source_text();
   navigation.create_history_list();
 }
@@ -202,6 +213,16 @@ void TForm1::FormCreate() {
 void TForm1::ShowHint() { status_bar.show_hint(application_hint.text()); }
 
 void TForm1::Action1Execute() { preview.new_document(); }
+
+void TForm1::Action2Execute() {
+  if (SD.execute(services_.file_chooser))
+    save_document(services_.file_system, SD.file_name(), services_.code_page, memo_document);
+}
+
+void TForm1::Action3Execute() {
+  if (OD.execute(services_.file_chooser))
+    open_document(services_.file_system, OD.file_name(), services_.code_page, memo_document);
+}
 
 void TForm1::Action4Execute() { close(); }
 
@@ -258,6 +279,27 @@ void TForm1::ActBackExecute() { navigation.back(); }
 void TForm1::AcFowardExecute() { navigation.forward(); }
 
 void TForm1::ActStopExecute() { navigation.stop(); }
+
+void TForm1::FileOpen1Execute() { OpenDialog1.execute(services_.file_chooser); }
+
+void TForm1::FilePageSetup1Execute() {
+  const PrinterSelection& printer = printer_settings.printer();
+  if (auto chosen = services_.print_dialogs.page_setup(printer_settings.page_setup(), locale_measure_unit(), printer))
+    printer_settings.accept_page_setup(chosen->values, chosen->printer);
+}
+
+void TForm1::FilePrintSetup1Execute() {
+  if (auto chosen = services_.print_dialogs.printer_setup(printer_settings.printer()))
+    printer_settings.accept_printer_setup(*chosen);
+}
+
+void TForm1::PrintDlg1Execute() {
+  const PrinterSelection& printer = printer_settings.printer();
+  auto chosen = services_.print_dialogs.print(printer_settings.print_dialog(), printer);
+  if (!chosen) return;
+  printer_settings.accept_print(chosen->values, chosen->printer);
+  preview_printer.print(printer_settings.printer(), printer_settings.page_setup(), locale_measure_unit());
+}
 
 void TForm1::WebBrowserBeforeNavigate2(const std::string& url) { navigation.before_navigate(url); }
 

@@ -4,17 +4,20 @@
 
 #include "core/application_hint.h"
 #include "core/command_table.h"
-#include "core/file_dialog_settings.h"
+#include "core/file_dialog.h"
 #include "core/find_dialog_state.h"
 #include "core/key_suppression.h"
 #include "core/navigation.h"
 #include "core/preview_commands.h"
 #include "core/preview_window.h"
+#include "core/printer_settings.h"
 #include "core/status_bar_model.h"
 #include "gtk/entry_text_target.h"
 #include "gtk/gtk_text_clipboard.h"
 #include "gtk/main_menu.h"
+#include "gtk/memo_document_pane.h"
 #include "gtk/memo_text_target.h"
+#include "gtk/preview_printer.h"
 #include "gtk/search_dialog.h"
 #include "gtk/source_pane.h"
 #include "gtk/splitter.h"
@@ -55,6 +58,8 @@ class TForm1 : public Gtk::Window, private PreviewWindow {
   void Action8Execute();
   void Action9Execute();
   void Action1Execute();
+  void Action2Execute();
+  void Action3Execute();
   void Action4Execute();
   void Action5Execute();
   void Action6Execute();
@@ -62,6 +67,10 @@ class TForm1 : public Gtk::Window, private PreviewWindow {
   void ActBackExecute();
   void AcFowardExecute();
   void ActStopExecute();
+  void FileOpen1Execute();
+  void FilePageSetup1Execute();
+  void FilePrintSetup1Execute();
+  void PrintDlg1Execute();
   void Edit1KeyPress(char& Key);
   void WebBrowserBeforeNavigate2(const std::string& url);
   void WebBrowserDownloadBegin();
@@ -81,8 +90,13 @@ class TForm1 : public Gtk::Window, private PreviewWindow {
   SourcePane Memo;
   tagpad::WebBrowser WebBrowser;
   Splitter Splitter1;
-  FileDialogSettings OD;
-  FileDialogSettings SD;
+  FileDialog OD{FileDialogKind::Open, document_filters()};
+  FileDialog SD{FileDialogKind::Save, document_filters()};
+  /// FileOpen1's own dialog, whose choice nothing uses.
+  FileDialog OpenDialog1{FileDialogKind::Open, {}};
+  PrinterSettings printer_settings;
+  MemoDocumentPane memo_document;
+  PreviewPrinter preview_printer;
   KeySuppression SuppressKey;
   MemoTextTarget memo_target;
   EntryTextTarget edit1_target;

@@ -3,7 +3,11 @@
 #pragma once
 
 #include "core/code_page.h"
+#include "core/file_dialog.h"
+#include "core/file_system.h"
+#include "core/printer_settings.h"
 #include "platform/message_boxes.h"
+#include "platform/print_dialogs.h"
 
 #include <string>
 
@@ -15,6 +19,10 @@ struct Services {
   MessageBoxes& message_boxes;
   /// The folder holding the program's executable, ending in a separator.
   std::string program_folder;
+  FileChooser& file_chooser;
+  FileSystem& file_system;
+  PrinterCatalogue& printers;
+  PrintDialogs& print_dialogs;
 };
 
 }  // namespace tagpad

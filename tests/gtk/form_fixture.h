@@ -3,10 +3,13 @@
 #pragma once
 
 #include "core/code_page.h"
+#include "core/posix_file_system.h"
 #include "gtk/error_display.h"
 #include "gtk/toolkit_setup.h"
 #include "gtk/unit1.h"
+#include "support/fake_file_chooser.h"
 #include "support/fake_message_boxes.h"
+#include "support/fake_printing.h"
 
 #include <glib.h>
 #include <gtest/gtest.h>
@@ -42,7 +45,11 @@ class FormTest : public testing::Test {
   CodePage code_page_;
   FakeMessageBoxes boxes;
   ErrorDisplay error_display_{boxes};
-  Services services_{code_page_, boxes, "/opt/tagpad/"};
+  FakeFileChooser chooser;
+  PosixFileSystem files;
+  FakePrinterCatalogue printers;
+  FakePrintDialogs print_dialogs;
+  Services services_{code_page_, boxes, "/opt/tagpad/", chooser, files, printers, print_dialogs};
   std::unique_ptr<TForm1> form;
 };
 

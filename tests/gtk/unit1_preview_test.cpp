@@ -14,8 +14,8 @@ constexpr const char* EmptyDocument = "<head></head><body></body>";
 TEST_F(FormTest, StartsWithAnEmptyDocumentAndItsCaption) {
   EXPECT_EQ(preview_html(), EmptyDocument);
   EXPECT_EQ(form->get_title(), "  Tagpad");
-  EXPECT_EQ(form->OD.initial_dir, "/opt/tagpad/");
-  EXPECT_EQ(form->SD.initial_dir, "/opt/tagpad/");
+  EXPECT_EQ(form->OD.settings.initial_dir, "/opt/tagpad/");
+  EXPECT_EQ(form->SD.settings.initial_dir, "/opt/tagpad/");
   ASSERT_TRUE(form->navigation.history_list());
   EXPECT_EQ(form->navigation.history_list()->count(), 0);
   EXPECT_TRUE(boxes.errors.empty());

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Tagpad developers
+#pragma once
+
+#include "core/document_pane.h"
+#include "gtk/source_pane.h"
+
+#include <memory>
+#include <vector>
+
+namespace tagpad {
+
+/// The source pane as the place documents are opened into and saved from.
+class MemoDocumentPane : public DocumentPane {
+ public:
+  explicit MemoDocumentPane(SourcePane& pane) : pane_(pane) {}
+
+  std::string text() const override { return pane_.text(); }
+  bool holds(std::string_view text) const override { return pane_.holds(text); }
+  void set_text(const std::string& text) override { pane_.set_text(text); }
+  void suspend_redraw() override { suspensions_.push_back(std::make_unique<SourcePane::RedrawSuspension>(pane_)); }
+  void resume_redraw() override { suspensions_.pop_back(); }
+
+ private:
+  // Borrowed
+  SourcePane& pane_;
+  // Owned
+  std::vector<std::unique_ptr<SourcePane::RedrawSuspension>> suspensions_;
+};
+
+}  // namespace tagpad
