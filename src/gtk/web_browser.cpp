@@ -5,13 +5,20 @@
 #include "core/address.h"
 #include "core/error.h"
 #include "gtk/deliver.h"
+#include "gtk/web_sandbox.h"
 
 #include <glibmm/wrap.h>
 
+#include <cstdio>
 #include <memory>
 
 namespace tagpad {
 namespace {
+
+constexpr guint HeartbeatIntervalMs = 1000;
+constexpr gint64 HangTimeoutUs = 5 * G_USEC_PER_SEC;
+// The heartbeat runs in a world of its own, out of the page's reach.
+constexpr const char* HeartbeatWorld = "tagpad-heartbeat";
 
 const char* termination_text(WebKitWebProcessTerminationReason reason) {
   switch (reason) {
@@ -23,6 +30,29 @@ const char* termination_text(WebKitWebProcessTerminationReason reason) {
       break;
   }
   return "terminated";
+}
+
+WebKitWebContext* new_context(unsigned memory_limit_mb) {
+  WebKitMemoryPressureSettings* memory = webkit_memory_pressure_settings_new();
+  webkit_memory_pressure_settings_set_memory_limit(memory, memory_limit_mb);
+  // Relieve pressure only near the limit, so that a large document is not
+  // slowed by constant collection, and look often enough that a runaway
+  // page is ended before it has taken much more.
+  // Each threshold must stay below the next one, so they are set downwards.
+  webkit_memory_pressure_settings_set_kill_threshold(memory, 1.0);
+  webkit_memory_pressure_settings_set_strict_threshold(memory, 0.9);
+  webkit_memory_pressure_settings_set_conservative_threshold(memory, 0.8);
+  webkit_memory_pressure_settings_set_poll_interval(memory, 0.5);
+  auto* context =
+      WEBKIT_WEB_CONTEXT(g_object_new(WEBKIT_TYPE_WEB_CONTEXT, "memory-pressure-settings", memory, nullptr));
+  webkit_memory_pressure_settings_free(memory);
+  // Pages come from anywhere; the sandbox can only be switched on before the
+  // context starts its first web process.
+  if (web_sandbox_available())
+    webkit_web_context_set_sandbox_enabled(context, TRUE);
+  else
+    std::fputs("Tagpad: the web process sandbox cannot start on this machine; pages run without it.\n", stderr);
+  return context;
 }
 
 }  // namespace
@@ -37,36 +67,42 @@ class WebBrowser::Document : public BrowserDocument {
  public:
   explicit Document(WebBrowser& browser) : browser_(browser) {}
 
-  std::string title() override { return browser_.run_script("return document.title;", nullptr); }
+  std::string title() override {
+    if (auto title = browser_.ask_page("return document.title;")) return *title;
+    // The page waits on a dialog of its own and cannot answer; the engine's
+    // copy of the title, which may lag behind the page's, stands in.
+    const char* title = webkit_web_view_get_title(browser_.view_);
+    return title ? title : "";
+  }
 
   void write(const std::string& text) override {
-    GVariantDict arguments;
-    g_variant_dict_init(&arguments, nullptr);
-    g_variant_dict_insert(&arguments, "text", "s", text.c_str());
-    // The engine takes no ownership of the arguments: a floating reference
-    // left to it stays alive, and every Run would leak the whole text.
-    std::unique_ptr<GVariant, decltype(&g_variant_unref)> packed(g_variant_ref_sink(g_variant_dict_end(&arguments)),
-                                                                 g_variant_unref);
-    browser_.run_script("document.write(text);", packed.get());
+    // The text is loaded as the document rather than passed to the page's
+    // own write: a call from the program would count as the user's gesture
+    // (clipboard, pop-ups), and would parse the whole text in one task that
+    // no heartbeat gets through. It is the same document either way.
+    browser_.load(text, "UTF-8");
+    browser_.wait_until([this] { return browser_.ready_state_ >= 4; });
   }
 
   std::string inner_html() override {
-    return browser_.run_script("const e = document.documentElement; return e ? e.innerHTML : '';", nullptr);
+    browser_.close_script_dialog();
+    auto html = browser_.ask_page("const e = document.documentElement; return e ? e.innerHTML : '';");
+    if (!html) throw Error("The page is waiting for an answer to its dialog");
+    return *html;
   }
 
-  void load(const std::string& bytes) override { browser_.load_bytes(bytes); }
+  void load(const std::string& bytes) override {
+    browser_.load(bytes, browser_.code_page_.web_charset());
+    browser_.wait_until([this] { return browser_.ready_state_ >= 3; });
+  }
 
  private:
   WebBrowser& browser_;
 };
 
-WebBrowser::WebBrowser(const CodePage& code_page) : code_page_(code_page) {
-  // Pages come from anywhere; the sandbox can only be switched on before the
-  // context starts its first web process.
-  WebKitWebContext* context = webkit_web_context_get_default();
-  if (!webkit_web_context_get_sandbox_enabled(context)) webkit_web_context_set_sandbox_enabled(context, TRUE);
-
-  view_ = WEBKIT_WEB_VIEW(g_object_ref_sink(webkit_web_view_new()));
+WebBrowser::WebBrowser(const CodePage& code_page, unsigned memory_limit_mb)
+    : code_page_(code_page), context_(new_context(memory_limit_mb)) {
+  view_ = WEBKIT_WEB_VIEW(g_object_ref_sink(webkit_web_view_new_with_context(context_)));
   widget_ = Glib::wrap(GTK_WIDGET(view_));
   gtk_widget_set_has_tooltip(GTK_WIDGET(view_), FALSE);
   handler_ids_ = {
@@ -74,21 +110,37 @@ WebBrowser::WebBrowser(const CodePage& code_page) : code_page_(code_page) {
       g_signal_connect(view_, "decide-policy", G_CALLBACK(on_decide_policy), this),
       g_signal_connect(view_, "mouse-target-changed", G_CALLBACK(on_mouse_target_changed), this),
       g_signal_connect(view_, "web-process-terminated", G_CALLBACK(on_web_process_terminated), this),
+      g_signal_connect(view_, "script-dialog", G_CALLBACK(on_script_dialog), this),
       g_signal_connect(view_, "notify::has-tooltip", G_CALLBACK(on_has_tooltip), this),
-      // Waking a wait is all this does: the wait then checks the state.
-      g_signal_connect_swapped(view_, "notify::is-web-process-responsive", G_CALLBACK(+[](gpointer) {}), nullptr),
   };
+  heartbeat_id_ = g_timeout_add(
+      HeartbeatIntervalMs,
+      +[](gpointer self) -> gboolean {
+        static_cast<WebBrowser*>(self)->beat();
+        return G_SOURCE_CONTINUE;
+      },
+      this);
 }
 
 WebBrowser::~WebBrowser() {
+  g_source_remove(heartbeat_id_);
+  if (events_source_) g_source_remove(events_source_);
   for (gulong id : handler_ids_) g_signal_handler_disconnect(view_, id);
+  close_script_dialog();
+  // A page that spins would otherwise keep its process alive for seconds
+  // after the window has gone.
+  if (committed_) webkit_web_view_terminate_web_process(view_);
   g_object_unref(view_);
+  g_object_unref(context_);
 }
 
 void WebBrowser::begin_request() {
+  close_script_dialog();
+  ping_.reset();
   ++generation_;
   ready_state_ = 1;
   stopped_reason_.reset();
+  stop_reported_ = false;
 }
 
 void WebBrowser::navigate(const std::string& url) {
@@ -118,23 +170,24 @@ void WebBrowser::wait_for_events() {
 
 template <typename Done>
 void WebBrowser::wait_until(Done done) {
+  ++waits_;
+  struct Leave {
+    int& waits;
+    ~Leave() { --waits; }
+  } leave{waits_};
   for (;;) {
     if (quitting_) throw Abort();
     check_running();
     if (done()) return;
     g_main_context_iteration(nullptr, TRUE);
     while (g_main_context_pending(nullptr)) g_main_context_iteration(nullptr, FALSE);
-    // The engine reports a process that has not answered for a few
-    // seconds; a page stuck in a loop would otherwise hold the wait forever.
-    if (!stopped_reason_ && !webkit_web_view_get_is_web_process_responsive(view_)) {
-      stopped_reason_ = "not responding";
-      webkit_web_view_terminate_web_process(view_);
-    }
   }
 }
 
-void WebBrowser::check_running() const {
-  if (stopped_reason_) throw Error("The HTML engine stopped: " + *stopped_reason_);
+void WebBrowser::check_running() {
+  if (!stopped_reason_) return;
+  if (std::exchange(stop_reported_, true)) throw Abort();
+  throw Error("The HTML engine stopped: " + *stopped_reason_);
 }
 
 void WebBrowser::abandon_waits() {
@@ -149,14 +202,22 @@ std::unique_ptr<BrowserDocument> WebBrowser::document() {
   return std::make_unique<Document>(*this);
 }
 
-std::string WebBrowser::run_script(const char* body, GVariant* arguments) {
-  check_running();
+std::shared_ptr<WebBrowser::ScriptCall> WebBrowser::start_script(const char* body, GVariant* arguments,
+                                                                 const char* world) {
   auto call = std::make_shared<ScriptCall>();
   // The answer may come after a wait has given up on it, so the callback
   // keeps its own reference to the call's state.
-  webkit_web_view_call_async_javascript_function(view_, body, -1, arguments, nullptr, nullptr, nullptr,
+  webkit_web_view_call_async_javascript_function(view_, body, -1, arguments, world, nullptr, nullptr,
                                                  on_script_finished, new std::shared_ptr<ScriptCall>(call));
-  wait_until([&] { return call->done; });
+  return call;
+}
+
+std::optional<std::string> WebBrowser::ask_page(const char* body) {
+  check_running();
+  if (dialog_) return std::nullopt;
+  auto call = start_script(body, nullptr, nullptr);
+  wait_until([&] { return call->done || dialog_; });
+  if (!call->done) return std::nullopt;
   if (!call->error.empty()) throw Error(call->error);
   return call->value;
 }
@@ -179,17 +240,72 @@ void WebBrowser::on_script_finished(GObject* source, GAsyncResult* result, gpoin
   call.done = true;
 }
 
-void WebBrowser::load_bytes(const std::string& bytes) {
+void WebBrowser::load(const std::string& bytes, const std::string& charset) {
   begin_request();
   if (bytes.empty()) {
     // The engine refuses zero bytes; an empty HTML string is the same document.
     webkit_web_view_load_html(view_, "", "about:blank");
   } else {
     GBytes* data = g_bytes_new(bytes.data(), bytes.size());
-    webkit_web_view_load_bytes(view_, data, "text/html", code_page_.web_charset().c_str(), "about:blank");
+    webkit_web_view_load_bytes(view_, data, "text/html", charset.c_str(), "about:blank");
     g_bytes_unref(data);
   }
-  wait_until([this] { return ready_state_ >= 3; });
+}
+
+void WebBrowser::close_script_dialog() {
+  if (!dialog_) return;
+  webkit_script_dialog_close(dialog_);
+  webkit_script_dialog_unref(std::exchange(dialog_, nullptr));
+  // HACK: WebKitGTK 2.50 leaves the widget it shows a dialog in when the
+  // dialog is closed through its API, and shows no later dialog of the page
+  // while that widget stays.
+  gtk_container_forall(
+      GTK_CONTAINER(view_),
+      +[](GtkWidget* child, gpointer) {
+        if (g_str_equal(G_OBJECT_TYPE_NAME(child), "WebKitScriptDialogImpl")) gtk_widget_destroy(child);
+      },
+      nullptr);
+}
+
+void WebBrowser::beat() {
+  if (!committed_ || stopped_reason_) return;
+  const gint64 now = g_get_monotonic_time();
+  if (ping_ && !ping_->done) {
+    // A page waiting on its own dialog is waiting for the user.
+    if (dialog_) ping_sent_ = now;
+    if (now - ping_sent_ >= HangTimeoutUs) engine_stopped("not responding");
+    return;
+  }
+  // An answer to a question asked after the dialog opened means the page
+  // runs again: the dialog is gone.
+  if (ping_ && dialog_ && ping_sent_ > dialog_opened_) webkit_script_dialog_unref(std::exchange(dialog_, nullptr));
+  ping_ = start_script("return 0;", nullptr, HeartbeatWorld);
+  ping_sent_ = now;
+}
+
+void WebBrowser::engine_stopped(const char* reason) {
+  stopped_reason_ = reason;
+  webkit_web_view_terminate_web_process(view_);
+}
+
+void WebBrowser::post(std::function<void()> event) {
+  events_.push_back(std::move(event));
+  if (events_source_) return;
+  events_source_ = g_idle_add_full(
+      G_PRIORITY_DEFAULT,
+      +[](gpointer self) -> gboolean {
+        auto& browser = *static_cast<WebBrowser*>(self);
+        browser.events_source_ = 0;
+        // A handler may wait for the engine and so dispatch the events
+        // behind it; what is left is taken up in order afterwards.
+        while (!browser.events_.empty()) {
+          auto event = std::move(browser.events_.front());
+          browser.events_.pop_front();
+          deliver(event);
+        }
+        return G_SOURCE_REMOVE;
+      },
+      this, nullptr);
 }
 
 void WebBrowser::on_load_changed(WebKitWebView*, WebKitLoadEvent event, gpointer self) {
@@ -199,17 +315,20 @@ void WebBrowser::on_load_changed(WebKitWebView*, WebKitLoadEvent event, gpointer
     case WEBKIT_LOAD_STARTED:
       browser.started_generation_ = browser.generation_;
       browser.ready_state_ = 1;
-      deliver([&] { browser.download_begin_.emit(); });
+      browser.post([&browser] { browser.download_begin_.emit(); });
       break;
     case WEBKIT_LOAD_REDIRECTED:
       break;
     case WEBKIT_LOAD_COMMITTED:
       browser.committed_ = true;
+      // A question to the page before this one may never be answered: the
+      // engine can give a new document a new process.
+      browser.ping_.reset();
       if (current) browser.ready_state_ = 3;
       break;
     case WEBKIT_LOAD_FINISHED:
       if (current) browser.ready_state_ = 4;
-      deliver([&] { browser.download_complete_.emit(); });
+      browser.post([&browser] { browser.download_complete_.emit(); });
       break;
   }
 }
@@ -221,20 +340,43 @@ gboolean WebBrowser::on_decide_policy(WebKitWebView*, WebKitPolicyDecision* deci
   WebKitNavigationAction* action =
       webkit_navigation_policy_decision_get_navigation_action(WEBKIT_NAVIGATION_POLICY_DECISION(decision));
   const char* uri = webkit_uri_request_get_uri(webkit_navigation_action_get_request(action));
-  deliver([&] { browser.before_navigate2_.emit(uri ? uri : ""); });
+  browser.post([&browser, url = std::string(uri ? uri : "")] { browser.before_navigate2_.emit(url); });
   return FALSE;
 }
 
 void WebBrowser::on_mouse_target_changed(WebKitWebView*, WebKitHitTestResult* hit, guint, gpointer self) {
   auto& browser = *static_cast<WebBrowser*>(self);
   const char* link = webkit_hit_test_result_context_is_link(hit) ? webkit_hit_test_result_get_link_uri(hit) : "";
-  deliver([&] { browser.status_text_change_.emit(link ? link : ""); });
+  browser.post([&browser, text = std::string(link ? link : "")] { browser.status_text_change_.emit(text); });
 }
 
 void WebBrowser::on_web_process_terminated(WebKitWebView*, WebKitWebProcessTerminationReason reason, gpointer self) {
   auto& browser = *static_cast<WebBrowser*>(self);
   if (!browser.stopped_reason_) browser.stopped_reason_ = termination_text(reason);
   browser.committed_ = false;
+  browser.ping_.reset();
+  if (browser.dialog_) webkit_script_dialog_unref(std::exchange(browser.dialog_, nullptr));
+  // A load the process took with it never completes; the Stop command
+  // follows it all the same.
+  if (browser.ready_state_ < 4) browser.post([&browser] { browser.download_complete_.emit(); });
+  if (browser.waits_ > 0) return;  // the wait reports it
+  // Nothing waits: report it here, once, and show an empty document rather
+  // than what the dead process left on the screen, unless a new request has
+  // come first.
+  browser.post(
+      [&browser, message = "The HTML engine stopped: " + *browser.stopped_reason_, generation = browser.generation_] {
+        if (browser.generation_ != generation) return;
+        browser.load("", "UTF-8");
+        throw Error(message);
+      });
+}
+
+gboolean WebBrowser::on_script_dialog(WebKitWebView*, WebKitScriptDialog* dialog, gpointer self) {
+  auto& browser = *static_cast<WebBrowser*>(self);
+  if (browser.dialog_) webkit_script_dialog_unref(browser.dialog_);
+  browser.dialog_ = webkit_script_dialog_ref(dialog);
+  browser.dialog_opened_ = g_get_monotonic_time();
+  return FALSE;  // the engine shows it
 }
 
 void WebBrowser::on_has_tooltip(GObject*, GParamSpec*, gpointer self) {

@@ -1,0 +1,218 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Tagpad developers
+#include "core/error.h"
+#include "core/preview_loader.h"
+#include "form_fixture.h"
+#include "gtk/deliver.h"
+
+#include <glib.h>
+#include <unistd.h>
+#include <webkit2/webkit2.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace tagpad {
+namespace {
+
+// The command name and parent of a process, from /proc.
+struct ProcessInfo {
+  std::string name;
+  pid_t parent = 0;
+};
+
+ProcessInfo process_info(pid_t pid) {
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string line;
+  std::getline(stat, line);
+  const auto open = line.find('('), close = line.rfind(')');
+  if (open == std::string::npos || close == std::string::npos) return {};
+  ProcessInfo info{line.substr(open + 1, close - open - 1), 0};
+  char state = 0;
+  std::sscanf(line.c_str() + close + 1, " %c %d", &state, &info.parent);
+  return info;
+}
+
+// The names of the processes between this one and each live web process
+// descending from it, outermost first.
+std::vector<std::vector<std::string>> web_process_ancestry() {
+  std::vector<std::vector<std::string>> found;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+    const std::string name = entry.path().filename();
+    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+    pid_t pid = std::stoi(name);
+    ProcessInfo info = process_info(pid);
+    if (info.name != "WebKitWebProces") continue;
+    std::vector<std::string> chain;
+    while (info.parent > 1 && info.parent != getpid()) {
+      pid = info.parent;
+      info = process_info(pid);
+      chain.insert(chain.begin(), info.name);
+    }
+    if (info.parent == getpid()) found.push_back(chain);
+  }
+  return found;
+}
+
+/// The window with the engine driven into traps. Each blocking command runs
+/// under a watchdog that kills the engine after 15 s, so a trap that holds
+/// fails the test instead of hanging it.
+class EngineTrapTest : public FormTest {
+ protected:
+  template <typename Command>
+  void guarded(Command command) {
+    bool fired = false;
+    watchdog_data_ = {&form->WebBrowser, &fired};
+    const guint watchdog = g_timeout_add_seconds(
+        15,
+        +[](gpointer data) -> gboolean {
+          auto& [browser, fired] = *static_cast<std::pair<WebBrowser*, bool*>*>(data);
+          *fired = true;
+          browser->terminate_engine();
+          return G_SOURCE_REMOVE;
+        },
+        &watchdog_data_);
+    deliver(command);
+    if (!fired) g_source_remove(watchdog);
+    EXPECT_FALSE(fired) << "the engine held the command until the watchdog ended it";
+  }
+  void run(const std::string& text) {
+    form->Memo.set_text(text);
+    guarded([&] { form->Action5Execute(); });
+  }
+  // Whether the next Run renders at once and reports nothing more.
+  void expect_next_run_works() {
+    const std::size_t reports = boxes.errors.size();
+    run("<p>next</p>");
+    EXPECT_NE(preview_html().find("<p>next</p>"), std::string::npos);
+    EXPECT_EQ(boxes.errors.size(), reports);
+  }
+  WebKitWebView* view() { return WEBKIT_WEB_VIEW(form->WebBrowser.widget().gobj()); }
+  // Counts the script dialogs the page opens.
+  void watch_dialogs() {
+    g_signal_connect(view(), "script-dialog", G_CALLBACK(+[](WebKitWebView*, WebKitScriptDialog*, gpointer count) {
+                       ++*static_cast<int*>(count);
+                       return FALSE;
+                     }),
+                     &dialogs_);
+  }
+
+  // Whether the engine shows a script dialog over the page.
+  bool dialog_shown() {
+    bool shown = false;
+    gtk_container_forall(
+        GTK_CONTAINER(view()),
+        +[](GtkWidget* child, gpointer shown) {
+          if (gtk_widget_get_visible(child)) *static_cast<bool*>(shown) = true;
+        },
+        &shown);
+    return shown;
+  }
+
+  std::pair<WebBrowser*, bool*> watchdog_data_{};
+  int dialogs_ = 0;
+};
+
+const std::vector<std::string> NotResponding{"The HTML engine stopped: not responding."};
+
+TEST_F(EngineTrapTest, APageSpinningWhileRunIsEndedOnceAndTheNextRunWorks) {
+  run("<p>before</p><script>for (;;) {}</script>");
+  EXPECT_EQ(boxes.errors, NotResponding);
+  EXPECT_EQ(form->Memo.text(), "<p>before</p><script>for (;;) {}</script>");
+  expect_next_run_works();
+}
+
+TEST_F(EngineTrapTest, APageThatStartsSpinningAfterItsLoadIsEndedOnce) {
+  const std::string text = "<script>function spin() { setTimeout(() => { for (;;) {} }, 0); }</script>";
+  run(text);
+  EXPECT_TRUE(boxes.errors.empty());
+  // Set going from outside, so that nothing of the program waits on it.
+  webkit_web_view_evaluate_javascript(view(), "spin()", -1, nullptr, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(iterate_until([&] { return !boxes.errors.empty(); }, 15));
+  EXPECT_EQ(boxes.errors, NotResponding);
+  EXPECT_EQ(form->Memo.text(), text);
+  expect_next_run_works();
+}
+
+TEST_F(EngineTrapTest, AnEngineDyingWhileIdleIsReportedOnceAndLeavesAnEmptyDocument) {
+  run("<p>shown</p>");
+  form->WebBrowser.terminate_engine();
+  ASSERT_TRUE(iterate_until([&] { return !boxes.errors.empty() && form->WebBrowser.ready_state() == 4; }));
+  EXPECT_EQ(boxes.errors, std::vector<std::string>{"The HTML engine stopped: terminated."});
+  EXPECT_EQ(preview_html(), "<head></head><body></body>");
+  EXPECT_EQ(form->Memo.text(), "<p>shown</p>");
+  expect_next_run_works();
+}
+
+TEST_F(EngineTrapTest, RunNewAddressAndSourceViewCloseAPendingScriptDialog) {
+  watch_dialogs();
+  const std::string alerting = "<p>alert</p><script>onload = () => setTimeout(() => alert('open'), 0);</script>";
+  run(alerting);
+  ASSERT_TRUE(iterate_until([&] { return dialogs_ == 1 && dialog_shown(); }));
+  expect_next_run_works();
+  EXPECT_FALSE(dialog_shown());
+
+  run(alerting);
+  ASSERT_TRUE(iterate_until([&] { return dialogs_ == 2; }));
+  guarded([&] { form->Action10Execute(); });
+  EXPECT_NE(form->Memo.text().find("<p>alert</p>"), std::string::npos);
+
+  form->Edit1.set_text("javascript:alert(1)");
+  char enter = '\r';
+  guarded([&] { form->Edit1KeyPress(enter); });
+  ASSERT_TRUE(iterate_until([&] { return dialogs_ == 3; }));
+  guarded([&] { form->Action1Execute(); });
+  EXPECT_EQ(preview_html(), "<head></head><body></body>");
+  EXPECT_TRUE(boxes.errors.empty());
+  expect_next_run_works();
+}
+
+TEST_F(EngineTrapTest, RunPagesGetNoUserGestureAndCannotReadLocalFiles) {
+  run("<title>before</title><script>document.title = document.execCommand('copy') ? 'copied' : 'refused';</script>");
+  EXPECT_EQ(form->get_title(), "refused  Tagpad");
+  run("<script>fetch('file:///etc/hostname').then(() => document.title = 'read', () => document.title = "
+      "'failed');</script>");
+  std::string title;
+  ASSERT_TRUE(iterate_until([&] {
+    title = form->WebBrowser.document()->title();
+    return title == "read" || title == "failed";
+  }));
+  EXPECT_EQ(title, "failed");
+  EXPECT_TRUE(boxes.errors.empty());
+}
+
+TEST_F(EngineTrapTest, TheEngineRunsSandboxedWithoutDeveloperExtrasAndFailsOnTlsErrors) {
+  run("<p>x</p>");
+  const auto ancestry = web_process_ancestry();
+  ASSERT_EQ(ancestry.size(), 1u);
+  EXPECT_NE(std::find(ancestry[0].begin(), ancestry[0].end(), "bwrap"), ancestry[0].end());
+  EXPECT_FALSE(webkit_settings_get_enable_developer_extras(webkit_web_view_get_settings(view())));
+  EXPECT_EQ(webkit_website_data_manager_get_tls_errors_policy(webkit_web_view_get_website_data_manager(view())),
+            WEBKIT_TLS_ERRORS_POLICY_FAIL);
+}
+
+TEST_F(EngineTrapTest, ClosingTheWindowEndsASpinningWebProcessAtOnce) {
+  run("<script>onload = () => setTimeout(() => { for (;;) {} }, 0);</script>");
+  ASSERT_EQ(web_process_ancestry().size(), 1u);
+  form.reset();
+  EXPECT_TRUE(iterate_until([] { return web_process_ancestry().empty(); }, 2));
+}
+
+TEST_F(EngineTrapTest, APageOverItsMemoryLimitIsEndedOnceAndTheNextLoadWorks) {
+  WebBrowser browser(code_page_, 300);
+  LoadHtmlIntoBrowser(browser,
+                      "<script>const kept = []; setInterval(() => { for (let i = 0; i < 200000; ++i) "
+                      "kept.push({i, s: 'x'.repeat(20)}); }, 10);</script>");
+  ASSERT_TRUE(iterate_until([&] { return !boxes.errors.empty(); }, 20));
+  EXPECT_EQ(boxes.errors, std::vector<std::string>{"The HTML engine stopped: exceeded its memory limit."});
+  LoadHtmlIntoBrowser(browser, "<p>small</p>");
+  EXPECT_NE(browser.document()->inner_html().find("<p>small</p>"), std::string::npos);
+  EXPECT_EQ(boxes.errors.size(), 1u);
+}
+
+}  // namespace
+}  // namespace tagpad
