@@ -17,6 +17,10 @@ namespace {
 
 constexpr guint HeartbeatIntervalMs = 1000;
 constexpr gint64 HangTimeoutUs = 5 * G_USEC_PER_SEC;
+// While a load is under way the page may parse and lay out a large document
+// for many seconds without a pause; only a page that is shown has to answer
+// at once.
+constexpr gint64 LoadingHangTimeoutUs = 60 * G_USEC_PER_SEC;
 // The heartbeat runs in a world of its own, out of the page's reach.
 constexpr const char* HeartbeatWorld = "tagpad-heartbeat";
 
@@ -273,7 +277,7 @@ void WebBrowser::beat() {
   if (ping_ && !ping_->done) {
     // A page waiting on its own dialog is waiting for the user.
     if (dialog_) ping_sent_ = now;
-    if (now - ping_sent_ >= HangTimeoutUs) engine_stopped("not responding");
+    if (now - ping_sent_ >= (ready_state_ < 4 ? LoadingHangTimeoutUs : HangTimeoutUs)) engine_stopped("not responding");
     return;
   }
   // An answer to a question asked after the dialog opened means the page
