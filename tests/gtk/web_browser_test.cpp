@@ -198,7 +198,12 @@ TEST_F(EngineTrapTest, TheEngineRunsSandboxedWithoutDeveloperExtrasAndFailsOnTls
 }
 
 TEST_F(EngineTrapTest, ClosingTheWindowEndsASpinningWebProcessAtOnce) {
-  run("<script>onload = () => setTimeout(() => { for (;;) {} }, 0);</script>");
+  run("<script>function spin() { setTimeout(() => { for (;;) {} }, 0); }</script>");
+  bool spinning = false;
+  webkit_web_view_evaluate_javascript(
+      view(), "spin()", -1, nullptr, nullptr, nullptr,
+      +[](GObject*, GAsyncResult*, gpointer spinning) { *static_cast<bool*>(spinning) = true; }, &spinning);
+  ASSERT_TRUE(iterate_until([&] { return spinning; }));
   ASSERT_EQ(web_process_ancestry().size(), 1u);
   form.reset();
   EXPECT_TRUE(iterate_until([] { return web_process_ancestry().empty(); }, 2));
