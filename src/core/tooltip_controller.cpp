@@ -19,9 +19,10 @@ void TooltipController::pointer_moved(const BoundControl* control, int x, int y)
   y_ = y;
   if (control == control_) {
     // The pointer has not rested yet: motion inside the control starts the
-    // delay again, so that a tooltip never pops up under a moving pointer.
-    // A shown tooltip stays where it opened.
-    if (state_ == State::Waiting) wait(ShowDelay);
+    // delay again, so that a tooltip never pops up under a moving pointer;
+    // the next control's tip, due at once, is not put off. A shown tooltip
+    // stays where it opened.
+    if (state_ == State::Waiting && delay_ != NextDelay) wait(delay_);
     return;
   }
   bool was_showing = state_ == State::Showing;
@@ -49,6 +50,7 @@ std::string TooltipController::text_for(const BoundControl& control) {
 void TooltipController::wait(unsigned int milliseconds) {
   if (timer_) timers_.cancel(timer_);
   state_ = State::Waiting;
+  delay_ = milliseconds;
   timer_ = timers_.start(milliseconds, [this] {
     timer_ = 0;
     show();

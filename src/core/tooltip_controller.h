@@ -37,9 +37,10 @@ class TooltipController {
   TooltipController& operator=(const TooltipController&) = delete;
 
   /// The pointer is at x, y over `control`, or over no control (nullptr).
-  /// Motion inside the same control restarts the delay while the tooltip has
-  /// not opened yet, and leaves an open one where it is. The control must
-  /// outlive the controller or be left first.
+  /// Motion inside the same control restarts the resting delay while the
+  /// tooltip has not opened yet, but not the next control's, and leaves an
+  /// open one where it is. The control must outlive the controller or be
+  /// left first.
   void pointer_moved(const BoundControl* control, int x, int y);
   /// The pointer has left the toolbar.
   void pointer_left();
@@ -63,6 +64,8 @@ class TooltipController {
   State state_ = State::Idle;
   const BoundControl* control_ = nullptr;
   TimerService::Id timer_ = 0;
+  // What the pending wait was started with.
+  unsigned int delay_ = ShowDelay;
   int x_ = 0;
   int y_ = 0;
 };

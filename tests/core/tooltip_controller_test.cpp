@@ -146,6 +146,23 @@ TEST(TooltipController, NextButtonShowsAtOnceWhileATipShows) {
   EXPECT_EQ(bar.view.log.back(), "3600 show 이전 at 80,0");
 }
 
+TEST(TooltipController, MotionInsideTheNextButtonKeepsItsTipComingAtOnce) {
+  Toolbar bar;
+  bar.tooltips.pointer_moved(bar.button("ToolButton3"), 0, 0);
+  bar.clock.advance(500);
+  // Moves that reach the program together, before the next tip is due.
+  bar.tooltips.pointer_moved(bar.button("ToolButton4"), 40, 0);
+  bar.tooltips.pointer_moved(bar.button("ToolButton4"), 42, 1);
+  bar.clock.advance(0);
+  EXPECT_EQ(bar.view.log, (Log{"500 show 열기 at 0,0", "500 hide", "500 show 저장 at 42,1"}));
+  // Moves 10 to 30 ms apart, as a hand makes them, leave it where it is.
+  for (int x = 44; x < 60; x += 4) {
+    bar.tooltips.pointer_moved(bar.button("ToolButton4"), x, 1);
+    bar.clock.advance(20);
+  }
+  EXPECT_EQ(bar.view.log.size(), 3u);
+}
+
 TEST(TooltipController, SeparatorsShowNoneAndEndTheTip) {
   Toolbar bar;
   bar.tooltips.pointer_moved(bar.separator(), 0, 0);

@@ -7,6 +7,7 @@
 #include <gtkmm/dialog.h>
 #include <gtkmm/label.h>
 
+#include <string>
 #include <vector>
 
 namespace tagpad {
@@ -25,6 +26,15 @@ std::vector<T*> all_of(Gtk::Widget& widget) {
   std::vector<T*> found;
   collect(widget, found);
   return found;
+}
+
+/// The widget inside `widget` (itself included) that carries this name, as T.
+template <typename T = Gtk::Widget>
+T* named(Gtk::Widget& widget, const std::string& name) {
+  for (auto* candidate : all_of<Gtk::Widget>(widget)) {
+    if (candidate->get_name() == name) return dynamic_cast<T*>(candidate);
+  }
+  return nullptr;
 }
 
 /// The button with this mnemonic label in the dialog's content, or the
