@@ -3,6 +3,7 @@
 #include "gtk/gtk_message_boxes.h"
 
 #include <glibmm/miscutils.h>
+#include <gtkmm/image.h>
 #include <gtkmm/messagedialog.h>
 #include <gtkmm/window.h>
 
@@ -15,12 +16,20 @@ Gtk::Window* active_window() {
   return nullptr;
 }
 
+Gtk::Image& error_icon() {
+  auto* icon = Gtk::make_managed<Gtk::Image>();
+  icon->set_from_icon_name("dialog-error", Gtk::ICON_SIZE_DIALOG);
+  icon->show();
+  return *icon;
+}
+
 void run_box(const std::string& text, Gtk::MessageType type, Gtk::WindowPosition position) {
   Gtk::MessageDialog box(text, false, type, Gtk::BUTTONS_OK, true);
   box.set_title(Glib::get_application_name());
   if (type == Gtk::MESSAGE_OTHER) box.set_image(*Gtk::make_managed<Gtk::Box>());
-  if (Gtk::Window* parent = active_window(); parent && position != Gtk::WIN_POS_CENTER)
-    box.set_transient_for(*parent);
+  // GTK 3 message boxes draw no icon of their own.
+  if (type == Gtk::MESSAGE_ERROR) box.set_image(error_icon());
+  if (Gtk::Window* parent = active_window(); parent && position != Gtk::WIN_POS_CENTER) box.set_transient_for(*parent);
   box.set_position(position);
   box.run();
 }
