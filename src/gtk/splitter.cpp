@@ -71,6 +71,8 @@ int Splitter::resize_preview(int proposed) {
   } else {
     preview_.set_size_request(-1, preview_height_);
     preview_.show();
+    // A widget measured while hidden keeps those sizes when it shows again.
+    preview_.queue_resize();
   }
   return preview_height_;
 }

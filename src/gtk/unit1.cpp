@@ -11,6 +11,7 @@
 #include "core/replace.h"
 #include "core/search.h"
 #include "gtk/builder_widget.h"
+#include "gtk/clipping_bin.h"
 #include "gtk/key_event.h"
 #include "gtk/unit2.h"
 
@@ -28,6 +29,12 @@ namespace {
 constexpr const char* Ui = "unit1.ui";
 constexpr int Left = 454;
 constexpr int Top = 149;
+// The panes' contents never make the window larger than the splitter and
+// the window's size leave them: what does not fit is cut off.
+void let_panes_shrink(const Glib::RefPtr<Gtk::Builder>& builder, Gtk::Widget& web_view) {
+  ClippingBin::wrap(widget<Gtk::Widget>(builder, Ui, "MemoScroller"), Gtk::ORIENTATION_VERTICAL);
+  ClippingBin::wrap(web_view, Gtk::ORIENTATION_VERTICAL);
+}
 
 }  // namespace
 
@@ -112,6 +119,7 @@ TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder
   status_bar.set_on_changed([this] { StatusBar1.set_text(std::string(status_bar.displayed_text())); });
   widget<Gtk::Box>(builder, Ui, "WebBrowserHost").pack_start(WebBrowser.widget(), true, true);
   WebBrowser.widget().show();
+  let_panes_shrink(builder, WebBrowser.widget());
   apply_memo_font();
 
   WebBrowser.signal_before_navigate2().connect(sigc::mem_fun(*this, &TForm1::WebBrowserBeforeNavigate2));

@@ -15,6 +15,11 @@ namespace tagpad {
 class XPointer {
  public:
   XPointer() : display_(GDK_DISPLAY_XDISPLAY(gdk_display_get_default())) {}
+  // Left where no window of a later test opens: with no window manager, a
+  // window under the pointer may get the keyboard focus.
+  ~XPointer() { move_to_screen(0, 0); }
+  XPointer(const XPointer&) = delete;
+  XPointer& operator=(const XPointer&) = delete;
 
   /// Moves the pointer to x, y of the widget's allocation.
   void move_to(Gtk::Widget& widget, int x, int y) {

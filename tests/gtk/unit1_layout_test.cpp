@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Tagpad developers
+#include "form_fixture.h"
+#include "support/dialog_widgets.h"
+#include "support/x_pointer.h"
+
+#include <string>
+
+namespace tagpad {
+namespace {
+
+// The main window as a user sees it: mapped, laid out, under the X pointer.
+class WindowLayout : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    ASSERT_TRUE(iterate_until([&] { return form->get_mapped() && form->Panel2.get_allocated_height() > 1; }));
+    splitter = named(*form, "Splitter1");
+    splitter_line = named(*form, "SplitterLine");
+    ASSERT_TRUE(splitter && splitter_line);
+  }
+
+  // Where the bar's top edge lies on the screen.
+  int splitter_screen_y() {
+    int x = 0, y = 0, origin_x = 0, origin_y = 0;
+    splitter->translate_coordinates(*form, 0, 0, x, y);
+    form->get_window()->get_origin(origin_x, origin_y);
+    return origin_y + y;
+  }
+
+  // Presses on the bar, moves the held pointer in small steps to the
+  // screen row `to_y` and lets go there.
+  void drag_splitter_to(int to_y) {
+    const int from_y = splitter_screen_y();
+    pointer.move_to(*splitter, 300, 0);
+    pointer.press();
+    const int step = to_y < from_y ? -10 : 10;
+    for (int y = from_y; (step < 0 ? y > to_y : y < to_y); y += step) pointer.move_to_screen(400, y);
+    pointer.move_to_screen(400, to_y);
+    // Only the line moves while the button is held.
+    EXPECT_TRUE(iterate_until([&] { return splitter_line->get_visible(); }));
+    pointer.release();
+    EXPECT_TRUE(iterate_until([&] { return !splitter_line->get_visible(); }));
+  }
+
+  int preview_height() { return form->Panel1.get_visible() ? form->Panel1.get_allocated_height() : 0; }
+
+  // Whether the bar lies at the window's bottom, the preview shut.
+  bool splitter_at_bottom() {
+    int x = 0, y = 0;
+    splitter->translate_coordinates(*form, 0, 0, x, y);
+    return y + splitter->get_allocated_height() == form->get_allocated_height();
+  }
+
+  XPointer pointer;
+  Gtk::Widget* splitter = nullptr;
+  Gtk::Widget* splitter_line = nullptr;
+};
+
+TEST_F(WindowLayout, SplitterDragCollapsesRestoresAndStopsAtTheEditorsMinimum) {
+  const int window_height = form->get_allocated_height();
+  ASSERT_EQ(preview_height(), 282);
+
+  // Released within 10 pixels of the window's bottom: the preview shuts.
+  int origin_x = 0, origin_y = 0;
+  form->get_window()->get_origin(origin_x, origin_y);
+  drag_splitter_to(origin_y + window_height - 6);
+  EXPECT_TRUE(iterate_until([&] { return !form->Panel1.get_visible() && splitter_at_bottom(); }));
+
+  // Dragged up again, it opens where the button was released.
+  const int collapsed_y = splitter_screen_y();
+  drag_splitter_to(collapsed_y - 150);
+  EXPECT_TRUE(iterate_until([&] { return preview_height() == 150; }, 3)) << preview_height();
+  EXPECT_EQ(form->Splitter1.preview_height(), 150);
+  drag_splitter_to(splitter_screen_y() - 100);
+  EXPECT_TRUE(iterate_until([&] { return preview_height() == 250; }, 3)) << preview_height();
+
+  // Up to the tool band: the editor keeps 10 pixels, the window its size.
+  drag_splitter_to(origin_y + 5);
+  EXPECT_TRUE(iterate_until([&] { return form->Panel2.get_allocated_height() == 10; }, 3))
+      << form->Panel2.get_allocated_height();
+  EXPECT_EQ(form->get_allocated_height(), window_height);
+  EXPECT_EQ(form->Splitter1.preview_height(), preview_height());
+}
+
+}  // namespace
+}  // namespace tagpad
