@@ -32,6 +32,7 @@ constexpr int Top = 149;
 // The panes' contents never make the window larger than the splitter and
 // the window's size leave them: what does not fit is cut off.
 void let_panes_shrink(const Glib::RefPtr<Gtk::Builder>& builder, Gtk::Widget& web_view) {
+  ClippingBin::wrap(widget<Gtk::Toolbar>(builder, Ui, "ToolBar1"), Gtk::ORIENTATION_HORIZONTAL);
   ClippingBin::wrap(widget<Gtk::Widget>(builder, Ui, "MemoScroller"), Gtk::ORIENTATION_VERTICAL);
   ClippingBin::wrap(web_view, Gtk::ORIENTATION_VERTICAL);
 }

@@ -4,6 +4,8 @@
 #include "support/dialog_widgets.h"
 #include "support/x_pointer.h"
 
+#include <gtkmm/toolbar.h>
+
 #include <string>
 
 namespace tagpad {
@@ -81,6 +83,28 @@ TEST_F(WindowLayout, SplitterDragCollapsesRestoresAndStopsAtTheEditorsMinimum) {
       << form->Panel2.get_allocated_height();
   EXPECT_EQ(form->get_allocated_height(), window_height);
   EXPECT_EQ(form->Splitter1.preview_height(), preview_height());
+}
+
+TEST_F(WindowLayout, NarrowsToItsMinimumWhileTheToolbarKeepsItsItemSizes) {
+  auto* toolbar = named<Gtk::Toolbar>(*form, "ToolBar1");
+  ASSERT_TRUE(toolbar);
+  const auto& buttons = form->commands.tool_bar().buttons();
+  auto expect_item_widths = [&] {
+    const auto items = toolbar->get_children();
+    ASSERT_EQ(items.size(), buttons.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      if (buttons[i]->is_separator()) {
+        EXPECT_EQ(items[i]->get_allocated_width(), 3) << "item " << i;
+      }
+      if (buttons[i]->name() == "ToolButton13") {
+        EXPECT_EQ(items[i]->get_allocated_width(), 79);
+      }
+    }
+  };
+  expect_item_widths();
+  form->resize(400, form->get_allocated_height());
+  EXPECT_TRUE(iterate_until([&] { return form->get_allocated_width() == 792; }, 3)) << form->get_allocated_width();
+  expect_item_widths();
 }
 
 }  // namespace
