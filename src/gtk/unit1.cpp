@@ -29,6 +29,18 @@ namespace {
 constexpr const char* Ui = "unit1.ui";
 constexpr int Left = 454;
 constexpr int Top = 149;
+// The client area below the menu bar at the start.
+constexpr int ClientWidth = 968;
+constexpr int ClientHeightBelowMenu = 661;
+
+// The design's rows start below the menu bar, which is as high as the
+// toolkit draws it.
+int start_height(const Glib::RefPtr<Gtk::Builder>& builder) {
+  int minimum = 0, natural = 0;
+  widget<Gtk::MenuBar>(builder, Ui, "MainMenu1").get_preferred_height(minimum, natural);
+  return natural + ClientHeightBelowMenu;
+}
+
 // The panes' contents never make the window larger than the splitter and
 // the window's size leave them: what does not fit is cut off.
 void let_panes_shrink(const Glib::RefPtr<Gtk::Builder>& builder, Gtk::Widget& web_view) {
@@ -80,6 +92,7 @@ TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder
       preview(WebBrowser, *this, navigation, services.code_page),
       services_(services) {
   move(Left, Top);
+  set_default_size(ClientWidth, start_height(builder));
   name_widgets_after_ids(builder);
   commands.set_handler("Action1", [this] { Action1Execute(); });
   commands.set_handler("Action2", [this] { Action2Execute(); });

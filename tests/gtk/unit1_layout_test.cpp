@@ -85,6 +85,18 @@ TEST_F(WindowLayout, SplitterDragCollapsesRestoresAndStopsAtTheEditorsMinimum) {
   EXPECT_EQ(form->Splitter1.preview_height(), preview_height());
 }
 
+TEST_F(WindowLayout, StartsWithTheRowsOfTheDesignBelowTheMenuBar) {
+  // The menu bar is as high as the toolkit draws it; the rest is fixed.
+  EXPECT_TRUE(iterate_until([&] { return form->Panel2.get_allocated_height() == 310; }, 3))
+      << form->Panel2.get_allocated_height();
+  EXPECT_EQ(form->get_allocated_width(), 968);
+  EXPECT_EQ(named(*form, "CoolBar1")->get_allocated_height(), 67);
+  EXPECT_EQ(splitter->get_allocated_height(), 2);
+  EXPECT_EQ(preview_height(), 282);
+  EXPECT_EQ(form->WebBrowser.widget().get_allocated_height(), 261);
+  EXPECT_EQ(form->StatusBar1.get_allocated_height(), 19);
+}
+
 TEST_F(WindowLayout, NarrowsToItsMinimumWhileTheToolbarKeepsItsItemSizes) {
   auto* toolbar = named<Gtk::Toolbar>(*form, "ToolBar1");
   ASSERT_TRUE(toolbar);
