@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 the Tagpad developers
+#include "form_fixture.h"
+#include "support/dialog_widgets.h"
+#include "support/key_press.h"
+
+#include <cairomm/context.h>
+#include <cairomm/surface.h>
+#include <gtkmm/button.h>
+#include <gtkmm/checkbutton.h>
+#include <gtkmm/entry.h>
+#include <gtkmm/radiobutton.h>
+#include <gtkmm/textview.h>
+
+#include <string>
+#include <utility>
+
+namespace tagpad {
+namespace {
+
+class SourcePaneSelection : public FormTest {
+ protected:
+  using Selection = std::pair<std::size_t, std::size_t>;
+
+  void SetUp() override {
+    FormTest::SetUp();
+    ASSERT_TRUE(iterate_until([&] { return form->get_mapped() && memo().get_realized(); }));
+  }
+
+  Gtk::TextView& memo() { return form->Memo.view(); }
+  Selection selection() { return {form->memo_target.selection_start(), form->memo_target.selection_length()}; }
+
+  // The pane's pixels as it draws itself, once laid out anew.
+  std::string pixels() {
+    bool drawn = false;
+    auto watch = memo().signal_draw().connect([&drawn](const Cairo::RefPtr<Cairo::Context>&) {
+      drawn = true;
+      return false;
+    });
+    memo().queue_draw();
+    EXPECT_TRUE(iterate_until([&] { return drawn; }));
+    watch.disconnect();
+    auto surface =
+        Cairo::ImageSurface::create(Cairo::FORMAT_ARGB32, memo().get_allocated_width(), memo().get_allocated_height());
+    gtk_widget_draw(GTK_WIDGET(memo().gobj()), Cairo::Context::create(surface)->cobj());
+    surface->flush();
+    return {reinterpret_cast<const char*>(surface->get_data()),
+            static_cast<std::size_t>(surface->get_stride() * surface->get_height())};
+  }
+};
+
+TEST_F(SourcePaneSelection, HiddenWithoutTheFocusTextAndAll) {
+  form->Memo.set_text("<p>selected and not</p>\nwhole line\n");
+  form->Edit1.grab_focus();
+  form->memo_target.set_selection(0, 0);
+  const std::string unselected = pixels();
+  // Part of a line, and a line and a half.
+  form->memo_target.set_selection(3, 8);
+  EXPECT_TRUE(pixels() == unselected);
+  form->memo_target.set_selection(3, 30);
+  EXPECT_TRUE(pixels() == unselected);
+  // With the focus it shows.
+  form->present();
+  memo().grab_focus();
+  ASSERT_TRUE(iterate_until([&] { return memo().has_focus(); }));
+  EXPECT_FALSE(pixels() == unselected);
+}
+
+}  // namespace
+}  // namespace tagpad
