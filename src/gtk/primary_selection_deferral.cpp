@@ -43,6 +43,19 @@ gboolean on_claim_due(gpointer data) {
   return G_SOURCE_REMOVE;
 }
 
+// Giving the clipboard up while owning it collapses the selection, as when
+// another control takes it; the selection stays as it was.
+void detach_keeping_selection(GtkTextBuffer* buffer, GtkClipboard* primary) {
+  GtkTextIter insert, bound;
+  gtk_text_buffer_get_iter_at_mark(buffer, &insert, gtk_text_buffer_get_insert(buffer));
+  gtk_text_buffer_get_iter_at_mark(buffer, &bound, gtk_text_buffer_get_selection_bound(buffer));
+  const int insert_at = gtk_text_iter_get_offset(&insert), bound_at = gtk_text_iter_get_offset(&bound);
+  gtk_text_buffer_remove_selection_clipboard(buffer, primary);
+  gtk_text_buffer_get_iter_at_offset(buffer, &insert, insert_at);
+  gtk_text_buffer_get_iter_at_offset(buffer, &bound, bound_at);
+  gtk_text_buffer_select_range(buffer, &insert, &bound);
+}
+
 // The view detaches the clipboard itself as it unrealizes; it must find it.
 void on_unrealize(GtkWidget*, gpointer data) { reattach(static_cast<PendingPrimaryClaim*>(data), false); }
 
@@ -57,8 +70,11 @@ PrimarySelectionDeferral::PrimarySelectionDeferral(GtkTextView* view) : buffer_(
     pending = new PendingPrimaryClaim{view, buffer_, gtk_widget_get_clipboard(GTK_WIDGET(view), GDK_SELECTION_PRIMARY)};
     pending->unrealize_id = g_signal_connect(view, "unrealize", G_CALLBACK(on_unrealize), pending);
     g_object_set_data(G_OBJECT(buffer_), PendingKey, pending);
-    gtk_text_buffer_remove_selection_clipboard(buffer_, pending->primary);
+    detach_keeping_selection(buffer_, pending->primary);
   }
+  // A new burst puts off the claim of the last one.
+  if (pending->claim_source) g_source_remove(pending->claim_source);
+  pending->claim_source = 0;
   ++pending->depth;
 }
 

@@ -10,6 +10,7 @@ namespace tagpad {
 /// PRIMARY selection. Each claim is a round trip to the X server, costlier
 /// than a find-next request itself, so the claim for a burst of moves is
 /// made once, shortly after the last deferral of the burst ends. Nests.
+/// The selection itself stays as it is, whoever takes PRIMARY meanwhile.
 class PrimarySelectionDeferral {
  public:
   explicit PrimarySelectionDeferral(GtkTextView* view);

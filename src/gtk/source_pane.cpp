@@ -26,6 +26,17 @@ SourcePane::SourcePane(Gtk::TextView& view) : view_(view) {
                                  return gboolean(FALSE);
                                }),
                                nullptr);
+  // The view takes the PRIMARY clipboard as it realizes.
+  const GCallback follow_focus = G_CALLBACK(+[](SourcePane* self) {
+    self->follow_focus();
+    return gboolean(FALSE);
+  });
+  focus_in_id_ = g_signal_connect_swapped(view_.gobj(), "focus-in-event", follow_focus, this);
+  focus_out_id_ = g_signal_connect_swapped(view_.gobj(), "focus-out-event", follow_focus, this);
+  realize_id_ = g_signal_connect_data(view_.gobj(), "realize", follow_focus, this, nullptr,
+                                      GConnectFlags(G_CONNECT_SWAPPED | G_CONNECT_AFTER));
+  unrealize_id_ = g_signal_connect_swapped(view_.gobj(), "unrealize",
+                                           G_CALLBACK(+[](SourcePane* self) { self->unfocused_.reset(); }), this);
   // Stopping the emission skips the view's own drawing while suspended.
   draw_id_ = g_signal_connect_swapped(view_.gobj(), "draw", G_CALLBACK(+[](SourcePane* self) {
                                         if (self->redraw_suspensions_ == 0) return gboolean(FALSE);
@@ -39,6 +50,8 @@ SourcePane::~SourcePane() {
   g_signal_handler_disconnect(buffer_, changed_id_);
   g_signal_handler_disconnect(view_.gobj(), focus_id_);
   g_signal_handler_disconnect(view_.gobj(), draw_id_);
+  for (gulong id : {focus_in_id_, focus_out_id_, realize_id_, unrealize_id_})
+    g_signal_handler_disconnect(view_.gobj(), id);
 }
 
 std::string SourcePane::text() const {
@@ -88,6 +101,14 @@ SourcePane::RedrawSuspension::RedrawSuspension(SourcePane& pane) : pane_(pane) {
 
 SourcePane::RedrawSuspension::~RedrawSuspension() {
   if (--pane_.redraw_suspensions_ == 0) pane_.view_.queue_draw();
+}
+
+void SourcePane::follow_focus() {
+  // The clipboard is the view's only while it is realized.
+  if (view_.has_focus() || !view_.get_realized())
+    unfocused_.reset();
+  else if (!unfocused_)
+    unfocused_.emplace(view_.gobj());
 }
 
 void SourcePane::on_buffer_changed() {

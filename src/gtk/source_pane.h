@@ -2,10 +2,13 @@
 // Copyright (c) 2026 the Tagpad developers
 #pragma once
 
+#include "gtk/primary_selection_deferral.h"
+
 #include <gtkmm/textview.h>
 #include <gtksourceview/gtksource.h>
 #include <sigc++/signal.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -53,6 +56,7 @@ class SourcePane {
 
  private:
   void on_buffer_changed();
+  void follow_focus();
 
   // Borrowed from the window description.
   Gtk::TextView& view_;
@@ -60,7 +64,15 @@ class SourcePane {
   gulong changed_id_ = 0;
   gulong focus_id_ = 0;
   gulong draw_id_ = 0;
+  gulong focus_in_id_ = 0;
+  gulong focus_out_id_ = 0;
+  gulong realize_id_ = 0;
+  gulong unrealize_id_ = 0;
   int redraw_suspensions_ = 0;
+  // Without the focus the pane leaves the PRIMARY selection alone: a control
+  // or program taking it would collapse the pane's selection, which the pane
+  // keeps while unfocused.
+  std::optional<PrimarySelectionDeferral> unfocused_;
   // set_text deletes and inserts; the pair is one change to its observers.
   bool setting_text_ = false;
   sigc::signal<void()> change_;

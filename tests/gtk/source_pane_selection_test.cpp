@@ -66,5 +66,35 @@ TEST_F(SourcePaneSelection, HiddenWithoutTheFocusTextAndAll) {
   EXPECT_FALSE(pixels() == unselected);
 }
 
+TEST_F(SourcePaneSelection, KeptWhenTheAddressBarTakesTheFocusByKeyboard) {
+  form->Memo.set_text("foo foo foo");
+  form->Edit1.set_text("http://example.org/");
+  memo().grab_focus();
+  ASSERT_TRUE(form->commands.command("SearchFind1").execute());
+  labelled<Gtk::Entry>(form->find_dialog, "Fi_nd what:")->set_text("foo");
+  labelled<Gtk::RadioButton>(form->find_dialog, "_Up")->set_active(true);
+
+  // Back in the pane, the user selects the last occurrence, which the pane
+  // offers as the PRIMARY selection.
+  form->present();
+  ASSERT_TRUE(iterate_until([&] { return memo().has_focus(); }));
+  form->memo_target.set_selection(8, 3);
+  GtkClipboard* primary = gtk_widget_get_clipboard(GTK_WIDGET(memo().gobj()), GDK_SELECTION_PRIMARY);
+  ASSERT_TRUE(iterate_until([&] { return gtk_clipboard_get_owner(primary) == G_OBJECT(memo().get_buffer()->gobj()); }));
+
+  // The keyboard moves the focus out of the pane to the address bar, which
+  // selects its own text and takes PRIMARY.
+  press(memo(), GDK_KEY_ISO_Left_Tab, GdkModifierType(GDK_CONTROL_MASK | GDK_SHIFT_MASK));
+  ASSERT_EQ(form->get_focus(), &form->Edit1);
+  int start = 0, end = 0;
+  ASSERT_TRUE(form->Edit1.get_selection_bounds(start, end));
+  EXPECT_EQ(selection(), Selection(8, 3));
+
+  // So an upward search goes on from where the pane's selection is.
+  static_cast<Gtk::Button*>(form->find_dialog.get_widget_for_response(SearchDialog::FindNextResponse))->clicked();
+  EXPECT_EQ(selection(), Selection(4, 3));
+  EXPECT_TRUE(boxes.plain.empty());
+}
+
 }  // namespace
 }  // namespace tagpad

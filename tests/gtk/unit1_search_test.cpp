@@ -111,7 +111,10 @@ TEST_F(SearchThroughTheDialogs, SelectionMovesClaimThePrimarySelectionOnceAfterA
   form->replace_dialog.response(SearchDialog::ReplaceAllResponse);
   EXPECT_EQ(form->Memo.text(), "b b b");
 
-  // One claim for the whole burst of selection moves, a moment after it.
+  // Back in the pane, which holds PRIMARY only while it has the focus: one
+  // claim for the whole burst of selection moves, a moment after it.
+  form->present();
+  ASSERT_TRUE(iterate_until([&] { return memo.has_focus(); }));
   for (std::size_t at = 0; at < 5; at += 2) form->memo_target.set_selection(at, 1);
   EXPECT_EQ(gtk_clipboard_get_owner(primary), nullptr);
   EXPECT_TRUE(iterate_until([&] { return gtk_clipboard_get_owner(primary) == G_OBJECT(memo.get_buffer()->gobj()); }));
