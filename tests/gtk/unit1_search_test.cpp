@@ -101,28 +101,6 @@ TEST_F(SearchThroughTheDialogs, ReplaceTakesASelectionDifferingInCaseEvenWithMat
   EXPECT_FALSE(form->commands.command("EditUndo1").execute());
 }
 
-TEST_F(SearchThroughTheDialogs, SelectionMovesClaimThePrimarySelectionOnceAfterABurst) {
-  Gtk::TextView& memo = form->Memo.view();
-  open_on("a a a", 0, 0, "SearchReplace1");
-  ASSERT_TRUE(iterate_until([&] { return memo.get_realized(); }));
-  GtkClipboard* primary = gtk_widget_get_clipboard(GTK_WIDGET(memo.gobj()), GDK_SELECTION_PRIMARY);
-  gtk_clipboard_set_text(primary, "elsewhere", -1);
-  set_replace_texts("a", "b");
-  form->replace_dialog.response(SearchDialog::ReplaceAllResponse);
-  EXPECT_EQ(form->Memo.text(), "b b b");
-
-  // Back in the pane, which holds PRIMARY only while it has the focus: one
-  // claim for the whole burst of selection moves, a moment after it.
-  form->present();
-  ASSERT_TRUE(iterate_until([&] { return memo.has_focus(); }));
-  for (std::size_t at = 0; at < 5; at += 2) form->memo_target.set_selection(at, 1);
-  EXPECT_EQ(gtk_clipboard_get_owner(primary), nullptr);
-  EXPECT_TRUE(iterate_until([&] { return gtk_clipboard_get_owner(primary) == G_OBJECT(memo.get_buffer()->gobj()); }));
-  gchar* claimed = gtk_clipboard_wait_for_text(primary);
-  EXPECT_STREQ(claimed, "b");
-  g_free(claimed);
-}
-
 TEST_F(SearchThroughTheDialogs, ReturnInTheFindDialogFindsNext) {
   open_on("foo foo", 0);
   set_options("foo", false, false, false);

@@ -96,5 +96,22 @@ TEST_F(SourcePaneSelection, KeptWhenTheAddressBarTakesTheFocusByKeyboard) {
   EXPECT_TRUE(boxes.plain.empty());
 }
 
+TEST_F(SourcePaneSelection, ClaimsPrimaryOnceAfterABurstOfMovesWhileFocused) {
+  form->Memo.set_text("b b b");
+  form->present();
+  memo().grab_focus();
+  ASSERT_TRUE(iterate_until([&] { return memo().has_focus(); }));
+  GtkClipboard* primary = gtk_widget_get_clipboard(GTK_WIDGET(memo().gobj()), GDK_SELECTION_PRIMARY);
+  gtk_clipboard_set_text(primary, "elsewhere", -1);
+
+  // One claim for the whole burst of selection moves, a moment after it.
+  for (std::size_t at = 0; at < 5; at += 2) form->memo_target.set_selection(at, 1);
+  EXPECT_EQ(gtk_clipboard_get_owner(primary), nullptr);
+  EXPECT_TRUE(iterate_until([&] { return gtk_clipboard_get_owner(primary) == G_OBJECT(memo().get_buffer()->gobj()); }));
+  gchar* claimed = gtk_clipboard_wait_for_text(primary);
+  EXPECT_STREQ(claimed, "b");
+  g_free(claimed);
+}
+
 }  // namespace
 }  // namespace tagpad
