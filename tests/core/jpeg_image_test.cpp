@@ -137,3 +137,18 @@ TEST(JpegImage, ProgressiveGreyscaleDecodesToGreyRgb) {
 
 }  // namespace
 }  // namespace tagpad
+
+namespace tagpad {
+
+TEST(JpegImage, BannerCutAtEveryOffsetFailsWithAJpegError) {
+  const std::vector<unsigned char> banner = shipped_banner();
+  ASSERT_GT(banner.size(), 1000u);
+  const std::string prefix = "JPEG error #";
+  for (std::size_t size = 0; size < banner.size(); ++size) {
+    const std::string failure = failure_of({banner.begin(), banner.begin() + static_cast<std::ptrdiff_t>(size)});
+    ASSERT_EQ(failure.substr(0, prefix.size()), prefix) << "cut at " << size << ": \"" << failure << '"';
+  }
+  EXPECT_EQ(failure_of(banner), "");
+}
+
+}  // namespace tagpad
