@@ -14,24 +14,29 @@
 namespace tagpad {
 namespace {
 
-constexpr gunichar EscapeBase = 0x10FF00;  // + byte 0x80..0xFF
+constexpr gunichar EscapeBase = 0x10FF00;  // + the byte
 
-bool is_escape(gunichar c) { return c >= EscapeBase + 0x80 && c <= EscapeBase + 0xFF; }
+bool is_escape(gunichar c) { return c >= EscapeBase && c <= EscapeBase + 0xFF; }
 
-void append_escape(std::string& out, unsigned char byte) {
-  if (byte < 0x80) {
-    out += static_cast<char>(byte);
-    return;
-  }
+void append_escaped(std::string& out, unsigned char byte) {
   std::array<char, 6> buf{};
   out.append(buf.data(), g_unichar_to_utf8(EscapeBase + byte, buf.data()));
 }
 
+// A byte that did not decode: escaped, unless it is ASCII and stands for itself.
+void append_escape(std::string& out, unsigned char byte) {
+  if (byte < 0x80)
+    out += static_cast<char>(byte);
+  else
+    append_escaped(out, byte);
+}
+
 // The offset of the first character of the escape range at or after
-// `from` in UTF-8 text (its encoding starts F4 8F BE or F4 8F BF), or npos.
+// `from` in UTF-8 text (its encoding starts F4 8F BC to F4 8F BF), or npos.
 std::size_t find_escape_range(std::string_view utf8, std::size_t from = 0) {
   for (std::size_t i = utf8.find('\xF4', from); i != std::string_view::npos; i = utf8.find('\xF4', i + 1)) {
-    if (i + 2 < utf8.size() && utf8[i + 1] == '\x8F' && (utf8[i + 2] == '\xBE' || utf8[i + 2] == '\xBF'))
+    if (i + 2 < utf8.size() && utf8[i + 1] == '\x8F' && static_cast<unsigned char>(utf8[i + 2]) >= 0xBC &&
+        static_cast<unsigned char>(utf8[i + 2]) <= 0xBF)
       return i;
   }
   return std::string_view::npos;
@@ -95,7 +100,7 @@ std::string CodePage::to_utf8(std::string_view bytes) const {
   Iconv cd = open_iconv("UTF-8", name_);
   for (std::size_t pos = 0; pos < bytes.size();) {
     pos += convert(cd.get(), bytes.substr(pos), out);
-    if (pos < bytes.size()) append_escape(out, static_cast<unsigned char>(bytes[pos++]));
+    if (pos < bytes.size()) append_undecoded(out, bytes, pos);
   }
   // The fast path is exact only if every character encodes back to its own
   // bytes; otherwise take the text apart one character at a time.
@@ -104,6 +109,20 @@ std::string CodePage::to_utf8(std::string_view bytes) const {
   } catch (const Error&) {
   }
   return decode_by_character(bytes);
+}
+
+void CodePage::append_undecoded(std::string& out, std::string_view bytes, std::size_t& pos) const {
+  const auto byte = static_cast<unsigned char>(bytes[pos++]);
+  append_escape(out, byte);
+  if (!is_lead_byte(byte) || pos == bytes.size()) return;
+  // A lead byte takes the byte after it, as the file's line breaks were
+  // read: the pair is one broken character, so its second byte neither
+  // starts a character of its own nor, as a CR or LF, breaks the line.
+  const auto second = static_cast<unsigned char>(bytes[pos++]);
+  if (second < 0x20)
+    append_escaped(out, second);
+  else
+    append_escape(out, second);
 }
 
 std::string CodePage::decode_utf8(std::string_view bytes) const {
@@ -149,7 +168,7 @@ std::string CodePage::decode_by_character(std::string_view bytes) const {
       pos += len;
       taken = true;
     }
-    if (!taken) append_escape(out, static_cast<unsigned char>(bytes[pos++]));
+    if (!taken) append_undecoded(out, bytes, pos);
   }
   return out;
 }

@@ -10,7 +10,9 @@ namespace tagpad {
 /// A byte code page ("ANSI" in the original design), converting losslessly
 /// between its bytes and UTF-8. Bytes that do not decode become the
 /// characters U+10FF80..U+10FFFF (byte 0x80..0xFF) and turn back into the
-/// same bytes, so any byte string survives a round trip.
+/// same bytes, so any byte string survives a round trip. A control byte
+/// after a lead byte that does not decode with it becomes U+10FF00 plus the
+/// byte, so that the pair never holds a line break of the text.
 class CodePage {
  public:
   /// A code page by its iconv name. "EUC-KR" is widened to its superset
@@ -41,6 +43,8 @@ class CodePage {
 
   std::string decode_utf8(std::string_view bytes) const;
   std::string decode_by_character(std::string_view bytes) const;
+  /// Appends the byte at `pos`, which did not decode, and moves past it.
+  void append_undecoded(std::string& out, std::string_view bytes, std::size_t& pos) const;
   std::string encode_run(std::string_view utf8) const;
 
   std::string name_;

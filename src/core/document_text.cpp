@@ -60,8 +60,8 @@ bool encodes(std::string_view text, const CodePage& page) {
 
 std::string document_text(std::string_view file_bytes, const CodePage& page) {
   const std::string normalised = normalize_line_breaks(file_bytes.substr(0, file_bytes.find('\0')), page);
-  // After normalising, every CR LF is a break and every other CR the second
-  // byte of a double-byte pair, which decodes on its own as a CR.
+  // After normalising, every CR LF is a break; a CR or LF that is the second
+  // byte of a double-byte pair decodes as an escape, not as a break.
   return replace_all(page.to_utf8(normalised), "\r\n", "\n");
 }
 

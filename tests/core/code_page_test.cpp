@@ -136,8 +136,9 @@ TEST(CodePage, ValidTextOfTheEscapeRangeIsEscapedByteByByte) {
             "\xF4\x8F\xBE\x8F"
             "\xF4\x8F\xBE\xBE"
             "\xF4\x8F\xBE\x80");
-  // Characters just below the range are ordinary text.
-  EXPECT_EQ(page.to_utf8("\xF4\x8F\xBD\xBF"), "\xF4\x8F\xBD\xBF");  // U+10FF7F
+  // The range starts at U+10FF00; the character just below it is ordinary text.
+  EXPECT_NE(page.to_utf8("\xF4\x8F\xBC\x80"), "\xF4\x8F\xBC\x80");  // U+10FF00
+  EXPECT_EQ(page.to_utf8("\xF4\x8F\xBB\xBF"), "\xF4\x8F\xBB\xBF");  // U+10FEFF
 }
 
 TEST(CodePage, UnencodableCharacterThrowsInsteadOfWritingAReplacement) {

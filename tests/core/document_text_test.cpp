@@ -74,13 +74,16 @@ TEST(DocumentText, UnassignedCp949PairKeepsBothBytesAndTheBreak) {
 
 TEST(DocumentText, LeadByteBeforeABreakKeepsItsBytes) {
   const CodePage cp949 = CodePage::named("CP949");
-  // The CR after a lead byte is part of the pair; the break after it stays.
+  // The CR or LF after a lead byte is part of the pair, not a line break of
+  // the text; a break after the pair stays one.
+  EXPECT_EQ(document_text("x\x81\ry", cp949), "x\U0010FF81\U0010FF0Dy");
+  EXPECT_EQ(document_text("x\x81\ny", cp949), "x\U0010FF81\U0010FF0Ay");
+  EXPECT_EQ(document_text("x\x81\r\ny", cp949), "x\U0010FF81\U0010FF0D\ny");
   EXPECT_EQ(saved_again("x\x81\r\r\ny", cp949), "x\x81\r\r\ny");
   EXPECT_EQ(saved_again("x\x81\ry", cp949), "x\x81\ry");
   EXPECT_EQ(saved_again("x\x81\r\ny", cp949), "x\x81\r\r\ny");
-  // The pane shows a line break for the LF after a lead byte, and its only
-  // line break is CR LF.
-  EXPECT_EQ(saved_again("x\x81\ny", cp949), "x\x81\r\ny");
+  EXPECT_EQ(saved_again("x\x81\ny", cp949), "x\x81\ny");
+  EXPECT_EQ(saved_again("x\x81\n\ny", cp949), "x\x81\n\r\ny");
 }
 
 TEST(DocumentText, AnUnencodableCharacterNamesItselfAndItsLine) {
