@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Tagpad developers
+#include "gtk/tooltip_window.h"
 #include "gtk/glib_timer_service.h"
 #include "gtk/toolkit_setup.h"
-#include "gtk/tooltip_window.h"
 
 #include <gdkmm/display.h>
 #include <gdkmm/monitor.h>
@@ -13,11 +13,23 @@
 namespace tagpad {
 namespace {
 
-// Runs the main loop for `milliseconds`, so due timers get their turn.
-void run_for(int milliseconds) {
-  const gint64 deadline = g_get_monotonic_time() + milliseconds * G_TIME_SPAN_MILLISECOND;
-  while (g_get_monotonic_time() < deadline)
+// Runs the main loop until `done` holds; false when a few seconds pass first.
+template <typename Done>
+[[nodiscard]] bool iterate_until(Done done) {
+  const gint64 deadline = g_get_monotonic_time() + 5 * G_TIME_SPAN_SECOND;
+  while (!done()) {
+    if (g_get_monotonic_time() > deadline) return false;
     g_main_context_iteration(nullptr, FALSE);
+  }
+  return true;
+}
+
+// A timer started after the others and due no earlier: once it has fired,
+// every earlier timer that was going to fire has had its turn.
+[[nodiscard]] bool later_timer_fires(TimerService& timers, unsigned delay) {
+  bool fired = false;
+  timers.start(delay, [&] { fired = true; });
+  return iterate_until([&] { return fired; });
 }
 
 class TooltipTest : public testing::Test {
@@ -31,11 +43,12 @@ TEST_F(TooltipTest, TimerFiresOnceThroughTheMainLoop) {
   const TimerService::Id id = timers.start(10, [&] { ++fired; });
   EXPECT_NE(id, 0u);
   EXPECT_EQ(fired, 0);
-  run_for(100);
+  ASSERT_TRUE(iterate_until([&] { return fired > 0; }));
+  ASSERT_TRUE(later_timer_fires(timers, 20));
   EXPECT_EQ(fired, 1);
   // Cancelling a timer that has fired is harmless.
   timers.cancel(id);
-  run_for(20);
+  ASSERT_TRUE(later_timer_fires(timers, 0));
   EXPECT_EQ(fired, 1);
 }
 
@@ -44,7 +57,8 @@ TEST_F(TooltipTest, ZeroDelayWaitsForTheMainLoop) {
   int fired = 0;
   timers.start(0, [&] { ++fired; });
   EXPECT_EQ(fired, 0);
-  run_for(20);
+  ASSERT_TRUE(iterate_until([&] { return fired > 0; }));
+  ASSERT_TRUE(later_timer_fires(timers, 0));
   EXPECT_EQ(fired, 1);
 }
 
@@ -55,7 +69,7 @@ TEST_F(TooltipTest, CancelBeforeFiringPreventsIt) {
   const TimerService::Id second = timers.start(10, [&] { fired += 10; });
   EXPECT_NE(first, second);
   timers.cancel(first);
-  run_for(100);
+  ASSERT_TRUE(later_timer_fires(timers, 10));
   EXPECT_EQ(fired, 10);
 }
 
@@ -65,7 +79,8 @@ TEST_F(TooltipTest, DestroyingTheServiceStopsItsTimers) {
     GlibTimerService timers;
     timers.start(10, [&] { ++fired; });
   }
-  run_for(100);
+  GlibTimerService later;
+  ASSERT_TRUE(later_timer_fires(later, 10));
   EXPECT_EQ(fired, 0);
 }
 
@@ -76,8 +91,7 @@ TEST_F(TooltipTest, WindowShowsTheTextBelowThePoint) {
   EXPECT_TRUE(tooltip.get_style_context()->has_class("tooltip"));
 
   tooltip.show_tooltip("Bold (Ctrl+B)", 100, 120);
-  run_for(100);
-  ASSERT_TRUE(tooltip.get_visible());
+  ASSERT_TRUE(iterate_until([&] { return tooltip.get_mapped(); }));
   EXPECT_EQ(tooltip.label().get_text(), "Bold (Ctrl+B)");
   int x = 0, y = 0;
   tooltip.get_window()->get_origin(x, y);
@@ -86,7 +100,7 @@ TEST_F(TooltipTest, WindowShowsTheTextBelowThePoint) {
   EXPECT_FALSE(tooltip.has_toplevel_focus());
 
   tooltip.hide_tooltip();
-  run_for(20);
+  EXPECT_TRUE(iterate_until([&] { return !tooltip.get_mapped(); }));
   EXPECT_FALSE(tooltip.get_visible());
 }
 
@@ -98,7 +112,7 @@ TEST_F(TooltipTest, WindowStaysOnTheMonitor) {
   const int bottom = area.get_y() + area.get_height();
 
   tooltip.show_tooltip("Insert a table", right - 2, bottom - 2);
-  run_for(100);
+  ASSERT_TRUE(iterate_until([&] { return tooltip.get_mapped(); }));
   int x = 0, y = 0;
   tooltip.get_window()->get_origin(x, y);
   EXPECT_LE(x + tooltip.get_allocated_width(), right);
