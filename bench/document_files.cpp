@@ -16,26 +16,20 @@
 //            vs getting the text from the bare buffer, encoding it with
 //            iconv and writing it with fsync
 //
-// Usage: bench_document_files [runs]   (run under X, e.g. xvfb-run -a)
-#include "core/code_page.h"
-#include "core/posix_file_system.h"
-#include "gtk/error_display.h"
-#include "gtk/toolkit_setup.h"
-#include "gtk/unit1.h"
-#include "support/fake_file_chooser.h"
-#include "support/fake_message_boxes.h"
-#include "support/fake_printing.h"
+// Usage: bench_document_files [runs | --quick]   (run under X, e.g. xvfb-run -a)
+#include "harness/bench_window.h"
+#include "harness/main_loop.h"
+#include "harness/result.h"
 #include "support/temp_folder.h"
 
 #include <fcntl.h>
 #include <gtk/gtk.h>
-#include <gtkmm/main.h>
+#include <gtkmm/window.h>
 #include <gtksourceview/gtksource.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
-#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -45,7 +39,7 @@
 #include <string>
 #include <vector>
 
-namespace tagpad {
+namespace tagpad::bench {
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -56,22 +50,6 @@ constexpr int TimerMs = 5;
 
 double ms_since(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-void drain_main_loop() {
-  while (g_main_context_pending(nullptr)) g_main_context_iteration(nullptr, FALSE);
-}
-
-// Runs the main loop until `done`, failing the run after a minute.
-void iterate_until(const std::function<bool()>& done) {
-  const auto start = Clock::now();
-  while (!done()) {
-    if (ms_since(start) > 60000) {
-      std::fprintf(stderr, "timed out\n");
-      std::exit(1);
-    }
-    g_main_context_iteration(nullptr, TRUE);
-  }
 }
 
 long peak_resident_kb() {
@@ -128,36 +106,30 @@ struct Figures {
 };
 
 Figures subject(const std::string& file, const std::string& saved) {
-  CodePage cp949 = CodePage::named("CP949");
-  FakeMessageBoxes boxes;
-  ErrorDisplay error_display{boxes};
-  FakeFileChooser chooser;
-  PosixFileSystem files;
-  FakePrinterCatalogue printers;
-  FakePrintDialogs print_dialogs;
-  Services services{cp949, boxes, "/tmp/", chooser, files, printers, print_dialogs};
-  auto form = TForm1::create(services);
-  form->show();
-  iterate_until([&] { return form->WebBrowser.ready_state() == 4 && form->Memo.view().get_mapped(); });
+  BenchWindow window("CP949");
+  iterate_until([&] { return window->WebBrowser.ready_state() == 4 && window->Memo.view().get_mapped(); },
+                "the window's start");
   drain_main_loop();
-  FrameWatch frame(GTK_WIDGET(form->Memo.view().gobj()));
+  FrameWatch frame(GTK_WIDGET(window->Memo.view().gobj()));
 
   Figures figures;
-  chooser.accept(file);
+  window.chooser.accept(file);
   frame.arm();
   auto start = Clock::now();
-  form->Action3Execute();
-  iterate_until([&] { return frame.drawn(); });
+  window->Action3Execute();
+  iterate_until([&] { return frame.drawn(); }, "the opened text's first frame");
   figures.open_ms = ms_since(start);
-  if (form->Memo.line_count() < 1000 || !boxes.errors.empty()) std::fprintf(stderr, "open failed\n"), std::exit(1);
+  if (window->Memo.line_count() < 1000 || !window.boxes.errors.empty())
+    std::fprintf(stderr, "open failed\n"), std::exit(1);
   figures.stall_ms = longest_stall_ms();
   figures.peak_kb = peak_resident_kb();
 
-  chooser.accept(saved);
+  window.chooser.accept(saved);
   start = Clock::now();
-  form->Action2Execute();
+  window->Action2Execute();
   figures.save_ms = ms_since(start);
-  if (!boxes.errors.empty()) std::fprintf(stderr, "save failed: %s\n", boxes.errors[0].c_str()), std::exit(1);
+  if (!window.boxes.errors.empty())
+    std::fprintf(stderr, "save failed: %s\n", window.boxes.errors[0].c_str()), std::exit(1);
   return figures;
 }
 
@@ -169,7 +141,7 @@ Figures baseline(const std::string& file, const std::string& saved) {
   gtk_container_add(GTK_CONTAINER(scroller), view);
   gtk_container_add(GTK_CONTAINER(window.gobj()), scroller);
   window.show_all();
-  iterate_until([&] { return gtk_widget_get_mapped(view); });
+  iterate_until([&] { return gtk_widget_get_mapped(view); }, "the bare view's window");
   drain_main_loop();
   FrameWatch frame(view);
   GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(view));
@@ -187,7 +159,7 @@ Figures baseline(const std::string& file, const std::string& saved) {
     if (!text) std::fprintf(stderr, "iconv failed\n"), std::exit(1);
     gtk_text_buffer_set_text(buffer, text.get(), static_cast<int>(written));
   }
-  iterate_until([&] { return frame.drawn(); });
+  iterate_until([&] { return frame.drawn(); }, "the bare view's first frame");
   figures.open_ms = ms_since(start);
   figures.stall_ms = longest_stall_ms();
   figures.peak_kb = peak_resident_kb();
@@ -238,18 +210,13 @@ Figures child(const char* program, const char* kind, const std::string& file, co
   return figures;
 }
 
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
+// The medians of one figure, ours against the bare view's (goal: at most 1.5 times).
 void report(const char* what, const char* unit, const std::vector<Figures>& subjects,
             const std::vector<Figures>& baselines, const std::function<double(const Figures&)>& field) {
   std::vector<double> s, b;
   for (const Figures& f : subjects) s.push_back(field(f));
   for (const Figures& f : baselines) b.push_back(field(f));
-  const double sm = median(s), bm = median(b);
-  std::printf("%-8s %10.1f %s vs bare view %10.1f %s   ratio %.2f (goal <= 1.5)\n", what, sm, unit, bm, unit, sm / bm);
+  report_ratio(what, median(s), median(b), unit, 1.5);
 }
 
 int run(const char* program, int runs) {
@@ -271,22 +238,16 @@ int run(const char* program, int runs) {
 }
 
 }  // namespace
-}  // namespace tagpad
+}  // namespace tagpad::bench
 
 int main(int argc, char** argv) {
-  std::setlocale(LC_ALL, "");
-  if (!gtk_init_check(&argc, &argv)) {
-    std::fprintf(stderr, "bench_document_files needs a display (run it under xvfb-run -a)\n");
-    return 2;
-  }
-  Gtk::Main::init_gtkmm_internals();
+  using namespace tagpad::bench;
+  start_toolkit(argc, argv, "bench_document_files");
   if (argc == 5 && std::strcmp(argv[1], "--child") == 0) {
-    tagpad::prepare_toolkit();
-    const bool subject = std::strcmp(argv[2], "subject") == 0;
-    const tagpad::Figures f = subject ? tagpad::subject(argv[3], argv[4]) : tagpad::baseline(argv[3], argv[4]);
+    const bool is_subject = std::strcmp(argv[2], "subject") == 0;
+    const Figures f = is_subject ? subject(argv[3], argv[4]) : baseline(argv[3], argv[4]);
     std::printf("%.3f %.3f %ld %.3f\n", f.open_ms, f.stall_ms, f.peak_kb, f.save_ms);
     return 0;
   }
-  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
-  return tagpad::run("/proc/self/exe", runs);
+  return run("/proc/self/exe", repetitions(argc, argv, 3, 1));
 }

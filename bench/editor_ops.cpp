@@ -16,31 +16,22 @@
 // the dialogs' buttons) and ends when the main loop has nothing left to do,
 // so the change handlers, command refresh and relayout are in the figure.
 //
-// Usage: bench_editor_ops [runs]   (run under X, e.g. xvfb-run -a)
-#include "core/code_page.h"
+// Usage: bench_editor_ops [runs | --quick]   (run under X, e.g. xvfb-run -a)
 #include "core/command.h"
-#include "core/posix_file_system.h"
-#include "gtk/error_display.h"
-#include "gtk/toolkit_setup.h"
-#include "gtk/unit1.h"
-#include "support/fake_file_chooser.h"
-#include "support/fake_message_boxes.h"
-#include "support/fake_printing.h"
+#include "harness/bench_window.h"
+#include "harness/main_loop.h"
+#include "harness/result.h"
 #include "support/key_press.h"
 
 #include <gtk/gtk.h>
-#include <gtkmm/main.h>
 
-#include <algorithm>
 #include <chrono>
-#include <clocale>
 #include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
 
-namespace tagpad {
+namespace tagpad::bench {
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -50,11 +41,6 @@ constexpr std::size_t Megabyte = 1000 * Kilobyte;
 constexpr int Keystrokes = 200;
 constexpr int FindRequests = 1000;
 constexpr int Replacements = 100000;
-
-// Until nothing is ready to run: idle validation of a large text included.
-void drain_main_loop() {
-  while (g_main_context_pending(nullptr)) g_main_context_iteration(nullptr, FALSE);
-}
 
 // Lines of ordinary markup, `size` bytes in all, with `marker` placed
 // `marks` times at even distances (at the start of a line).
@@ -86,29 +72,23 @@ double timed(const std::function<void()>& setup, const std::function<void()>& op
   return milliseconds(Clock::now() - start);
 }
 
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
 class Bench {
  public:
-  Bench() : form_(TForm1::create(services_)) {
-    form_->show();
-    form_->Memo.view().grab_focus();
-    while (!form_->Memo.view().get_realized()) g_main_context_iteration(nullptr, TRUE);
+  Bench() {
+    window_->Memo.view().grab_focus();
+    iterate_until([&] { return window_->Memo.view().get_realized(); }, "the source pane");
   }
 
   // Per keystroke, typed at the middle of the text.
   double keystroke(const std::string& text) {
     return timed(
                [&] {
-                 form_->Memo.set_text(text);
-                 form_->memo_target.set_selection(form_->memo_target.length() / 2, 0);
+                 window_->Memo.set_text(text);
+                 window_->memo_target.set_selection(window_->memo_target.length() / 2, 0);
                },
                [&] {
                  for (int i = 0; i < Keystrokes; ++i) {
-                   press(form_->Memo.view(), GDK_KEY_a, GdkModifierType(0));
+                   press(window_->Memo.view(), GDK_KEY_a, GdkModifierType(0));
                    drain_main_loop();
                  }
                }) /
@@ -119,12 +99,12 @@ class Bench {
     return timed(
         [&] {
           start_at_top(text);
-          form_->commands.command("SearchFind1").execute();
-          form_->find_state.set_search_text(wanted);
+          window_->commands.command("SearchFind1").execute();
+          window_->find_state.set_search_text(wanted);
         },
         [&] {
           for (int i = 0; i < requests; ++i) {
-            form_->find_dialog.response(SearchDialog::FindNextResponse);
+            window_->find_dialog.response(SearchDialog::FindNextResponse);
             drain_main_loop();
           }
         });
@@ -134,46 +114,30 @@ class Bench {
     return timed(
         [&] {
           start_at_top(text);
-          form_->commands.command("SearchReplace1").execute();
-          form_->replace_state.set_search_text(wanted);
-          form_->replace_state.set_replacement_text(replacement);
+          window_->commands.command("SearchReplace1").execute();
+          window_->replace_state.set_search_text(wanted);
+          window_->replace_state.set_replacement_text(replacement);
         },
-        [&] { form_->replace_dialog.response(SearchDialog::ReplaceAllResponse); });
+        [&] { window_->replace_dialog.response(SearchDialog::ReplaceAllResponse); });
   }
 
   double set_text(const std::string& before, const std::string& after) {
-    return timed([&] { start_at_top(before); }, [&] { form_->Memo.set_text(after); });
+    return timed([&] { start_at_top(before); }, [&] { window_->Memo.set_text(after); });
   }
 
-  std::string text() const { return form_->Memo.text(); }
-  std::size_t selection_start() const { return form_->memo_target.selection_start(); }
-  std::size_t messages() const { return boxes_.plain.size() + boxes_.errors.size(); }
+  std::string text() const { return window_->Memo.text(); }
+  std::size_t selection_start() const { return window_->memo_target.selection_start(); }
+  std::size_t messages() const { return window_.boxes.plain.size() + window_.boxes.errors.size(); }
 
  private:
   void start_at_top(const std::string& text) {
-    form_->Memo.set_text(text);
-    form_->Memo.view().grab_focus();
-    form_->memo_target.set_selection(0, 0);
+    window_->Memo.set_text(text);
+    window_->Memo.view().grab_focus();
+    window_->memo_target.set_selection(0, 0);
   }
 
-  CodePage code_page_ = CodePage::named("UTF-8");
-  FakeMessageBoxes boxes_;
-  ErrorDisplay error_display_{boxes_};
-  FakeFileChooser chooser_;
-  PosixFileSystem files_;
-  FakePrinterCatalogue printers_;
-  FakePrintDialogs print_dialogs_;
-  Services services_{code_page_, boxes_, "/tmp/", chooser_, files_, printers_, print_dialogs_};
-  std::unique_ptr<TForm1> form_;
+  BenchWindow window_;
 };
-
-void report(const char* what, const char* unit, std::vector<double> subject, const char* baseline_name,
-            std::vector<double> baseline, double goal) {
-  const double s = median(std::move(subject));
-  const double b = median(std::move(baseline));
-  std::printf("%-12s %10.3f %s vs %s %10.3f %s   ratio %.2f (goal <= %.0f)\n", what, s, unit, baseline_name, b, unit,
-              s / b, goal);
-}
 
 int run(int runs) {
   Bench bench;
@@ -185,7 +149,8 @@ int run(int runs) {
     small_keys.push_back(bench.keystroke(small));
     large_keys.push_back(bench.keystroke(large));
   }
-  report("keystroke", "ms", large_keys, "20 KB", small_keys, 2);
+  // Baseline: a keystroke into 20 KB.
+  report_ratio("keystroke", median(large_keys), median(small_keys), "ms", 2);
 
   const std::string marked = markup(20 * Megabyte, "needle", FindRequests);
   std::vector<double> requests, scans;
@@ -198,7 +163,8 @@ int run(int runs) {
     if (bench.selection_start() != marked.rfind("needle"))
       return std::fprintf(stderr, "the find-next requests did not reach the last match\n"), 1;
   }
-  report("find next", "ms", requests, "one scan", scans, 2);
+  // Baseline: one request that scans the whole text.
+  report_ratio("find_next", median(requests), median(scans), "ms", 2);
 
   const std::string original = markup(10 * Megabyte, "needle", Replacements);
   std::string replaced;
@@ -214,21 +180,15 @@ int run(int runs) {
     replacing.push_back(bench.replace_all(original, "needle", "pin"));
     if (bench.text() != replaced) return std::fprintf(stderr, "replace all gave a different text\n"), 1;
   }
-  report("replace all", "ms", replacing, "set text", setting, 3);
+  // Baseline: setting the replaced text.
+  report_ratio("replace_all", median(replacing), median(setting), "ms", 3);
   return 0;
 }
 
 }  // namespace
-}  // namespace tagpad
+}  // namespace tagpad::bench
 
 int main(int argc, char** argv) {
-  std::setlocale(LC_ALL, "");
-  if (!gtk_init_check(&argc, &argv)) {
-    std::fprintf(stderr, "bench_editor_ops needs a display (run it under xvfb-run -a)\n");
-    return 2;
-  }
-  Gtk::Main::init_gtkmm_internals();
-  tagpad::prepare_toolkit();
-  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
-  return tagpad::run(runs);
+  tagpad::bench::start_toolkit(argc, argv, "bench_editor_ops");
+  return tagpad::bench::run(tagpad::bench::repetitions(argc, argv, 3, 1));
 }

@@ -10,30 +10,21 @@
 // Run it with and without an accessibility bus: under dbus-run-session the
 // toolkit reaches one; NO_AT_BRIDGE=1 keeps it away.
 //
-// Usage: bench_run_large [runs]   (run under X, e.g. xvfb-run -a)
-#include "core/code_page.h"
-#include "core/posix_file_system.h"
-#include "gtk/error_display.h"
-#include "gtk/toolkit_setup.h"
-#include "gtk/unit1.h"
-#include "support/fake_file_chooser.h"
-#include "support/fake_message_boxes.h"
-#include "support/fake_printing.h"
+// Usage: bench_run_large [runs | --quick]   (run under X, e.g. xvfb-run -a)
+#include "harness/bench_window.h"
+#include "harness/main_loop.h"
+#include "harness/result.h"
 
 #include <glib.h>
 #include <gtk/gtk.h>
-#include <gtkmm/main.h>
 #include <webkit2/webkit2.h>
 
 #include <algorithm>
-#include <clocale>
 #include <cstdio>
-#include <cstdlib>
-#include <functional>
 #include <string>
 #include <vector>
 
-namespace tagpad {
+namespace tagpad::bench {
 namespace {
 
 constexpr std::size_t Size = 20 * 1000 * 1000;
@@ -47,10 +38,6 @@ std::string document() {
   return text;
 }
 
-void drain_main_loop() {
-  while (g_main_context_pending(nullptr)) g_main_context_iteration(nullptr, FALSE);
-}
-
 // Waits until `window` has drawn a frame after this call.
 void wait_for_frame(GtkWidget* window) {
   bool drawn = false;
@@ -58,7 +45,7 @@ void wait_for_frame(GtkWidget* window) {
   const gulong id =
       g_signal_connect_swapped(clock, "after-paint", G_CALLBACK(+[](bool* drawn) { *drawn = true; }), &drawn);
   gtk_widget_queue_draw(window);
-  while (!drawn) g_main_context_iteration(nullptr, TRUE);
+  iterate_until([&] { return drawn; }, "a frame");
   g_signal_handler_disconnect(clock, id);
 }
 
@@ -118,7 +105,7 @@ class BareView {
                            if (event == WEBKIT_LOAD_FINISHED) *finished = true;
                          }),
                          &finished);
-    while (!finished) g_main_context_iteration(nullptr, TRUE);
+    iterate_until([&] { return finished; }, "the bare view's load");
     g_signal_handler_disconnect(view_, id);
   }
 
@@ -126,22 +113,8 @@ class BareView {
   GtkWidget* view_;
 };
 
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
 int run(int runs) {
-  CodePage code_page = CodePage::named("UTF-8");
-  FakeMessageBoxes boxes;
-  ErrorDisplay error_display{boxes};
-  FakeFileChooser chooser;
-  PosixFileSystem files;
-  FakePrinterCatalogue printers;
-  FakePrintDialogs print_dialogs;
-  Services services{code_page, boxes, "/tmp/", chooser, files, printers, print_dialogs};
-  auto form = TForm1::create(services);
-  form->show();
+  BenchWindow window;
   BareView bare;
   const std::string text = document();
 
@@ -150,44 +123,37 @@ int run(int runs) {
   for (int i = 0; i < runs; ++i) {
     baseline.push_back(bare.load(text));
 
-    form->Action1Execute();
-    form->Memo.set_text(text);
+    window->Action1Execute();
+    window->Memo.set_text(text);
     drain_main_loop();
     const gint64 start = g_get_monotonic_time();
     {
       StallWatch watch;
-      form->Action5Execute();
-      while (form->WebBrowser.ready_state() < 4) g_main_context_iteration(nullptr, TRUE);
+      window->Action5Execute();
+      iterate_until([&] { return window->WebBrowser.ready_state() == 4; }, "the Run's load");
       stall_ms = std::max(stall_ms, watch.longest_ms());
     }
-    wait_for_frame(GTK_WIDGET(form->gobj()));
+    wait_for_frame(GTK_WIDGET(window->gobj()));
     tagpad.push_back(seconds_since(start));
-    if (form->get_title() != "Large  Tagpad") {
-      std::fprintf(stderr, "the Run did not show the document (caption \"%s\")\n", form->get_title().c_str());
+    if (window->get_title() != "Large  Tagpad") {
+      std::fprintf(stderr, "the Run did not show the document (caption \"%s\")\n", window->get_title().c_str());
       return 1;
     }
   }
-  const double s = median(tagpad), b = median(baseline);
-  std::printf("run 20 MB   %7.2f s vs bare load_bytes %7.2f s   ratio %.2f (goal <= %.1f)\n", s, b, s / b, Goal);
-  std::printf("longest main-loop stall during Run: %.0f ms (goal < %.0f ms)\n", stall_ms, StallGoalMs);
-  if (!boxes.errors.empty()) {
-    std::fprintf(stderr, "error reported: %s\n", boxes.errors[0].c_str());
+  if (!window.boxes.errors.empty()) {
+    std::fprintf(stderr, "error reported: %s\n", window.boxes.errors[0].c_str());
     return 1;
   }
-  return s / b <= Goal && stall_ms < StallGoalMs ? 0 : 1;
+  // Baseline: the bare view's load_bytes of the same text.
+  report_ratio("run_20mb", median(tagpad), median(baseline), "s", Goal);
+  report_below("run_stall", stall_ms, "ms", StallGoalMs);
+  return 0;
 }
 
 }  // namespace
-}  // namespace tagpad
+}  // namespace tagpad::bench
 
 int main(int argc, char** argv) {
-  std::setlocale(LC_ALL, "");
-  if (!gtk_init_check(&argc, &argv)) {
-    std::fprintf(stderr, "bench_run_large needs a display (run it under xvfb-run -a)\n");
-    return 2;
-  }
-  Gtk::Main::init_gtkmm_internals();
-  tagpad::prepare_toolkit();
-  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
-  return tagpad::run(runs);
+  tagpad::bench::start_toolkit(argc, argv, "bench_run_large");
+  return tagpad::bench::run(tagpad::bench::repetitions(argc, argv, 3, 1));
 }

@@ -9,9 +9,11 @@
 // watches the X server from outside: it polls the top-level windows every
 // 2 ms for a viewable window owned by the child (_NET_WM_PID) whose WM_NAME
 // ends in "  Tagpad".  Runs alternate between the two programs; the medians
-// and their ratio are printed.
+// and their ratio are printed (goal: at most 1.3).
 //
-// Usage: bench_startup [path-to-tagpad] [runs]   (run under X, e.g. xvfb-run -a)
+// Usage: bench_startup [runs | --quick] [path-to-tagpad]   (run under X, e.g. xvfb-run -a)
+#include "harness/result.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -46,8 +48,8 @@ std::optional<pid_t> window_pid(Display* display, Window window, Atom pid_atom) 
   unsigned long remaining = 0;
   unsigned char* data = nullptr;
   std::optional<pid_t> result;
-  if (XGetWindowProperty(display, window, pid_atom, 0, 1, False, XA_CARDINAL, &type, &format, &count,
-                         &remaining, &data) == Success &&
+  if (XGetWindowProperty(display, window, pid_atom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &remaining,
+                         &data) == Success &&
       type == XA_CARDINAL && format == 32 && count == 1 && data) {
     result = static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data));
   }
@@ -138,18 +140,12 @@ std::optional<double> time_startup(Display* display, const std::string& program)
   return result;
 }
 
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t n = values.size();
-  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string tagpad = argc > 1 ? argv[1] : TAGPAD_BENCH_DEFAULT_PROGRAM;
+  const int runs = tagpad::bench::repetitions(argc, argv, 7, 2);
+  const std::string tagpad = argc > 2 ? argv[2] : TAGPAD_BENCH_DEFAULT_PROGRAM;
   const std::string baseline = TAGPAD_BENCH_BASELINE;
-  const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 7;
 
   Display* display = XOpenDisplay(nullptr);
   if (!display) {
@@ -173,9 +169,8 @@ int main(int argc, char** argv) {
   }
   XCloseDisplay(display);
 
-  const double t = median(tagpad_ms);
-  const double b = median(baseline_ms);
-  std::printf("startup: tagpad %.0f ms, bare webkit %.0f ms, ratio %.2f (median of %d runs each)\n", t, b, t / b,
-              runs);
+  // Baseline: the bare WebKitGTK window; medians of the runs.
+  tagpad::bench::report_ratio("startup", tagpad::bench::median(tagpad_ms), tagpad::bench::median(baseline_ms), "ms",
+                              1.3);
   return 0;
 }
