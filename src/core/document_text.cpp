@@ -4,7 +4,7 @@
 
 #include "core/code_page.h"
 #include "core/error.h"
-#include "core/line_breaks.h"
+#include "core/line_break_normalizer.h"
 
 #include <glib.h>
 
