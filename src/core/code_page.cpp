@@ -160,7 +160,9 @@ std::string CodePage::decode_by_character(std::string_view bytes) const {
       gunichar c = g_utf8_get_char(one.c_str());
       if (is_escape(c) || g_utf8_strlen(one.c_str(), one.size()) != 1) break;
       try {
-        if (encode_run(one) != piece) break;
+        std::string encoded;
+        append_encoded(encoded, one);
+        if (encoded != piece) break;
       } catch (const Error&) {
         break;
       }
@@ -174,6 +176,13 @@ std::string CodePage::decode_by_character(std::string_view bytes) const {
 }
 
 std::string CodePage::from_utf8(std::string_view utf8) const {
+  std::string out;
+  out.reserve(utf8.size());
+  append_from_utf8(out, utf8);
+  return out;
+}
+
+void CodePage::append_from_utf8(std::string& out, std::string_view utf8) const {
   if (!g_utf8_validate_len(utf8.data(), utf8.size(), nullptr)) {
     // A NUL is valid text here; only real malformations are refused.
     for (std::size_t start = 0; start <= utf8.size();) {
@@ -184,29 +193,21 @@ std::string CodePage::from_utf8(std::string_view utf8) const {
       start = nul + 1;
     }
   }
-  if (find_escape_range(utf8) == std::string_view::npos) return utf8_ ? std::string(utf8) : encode_run(utf8);
-
-  std::string out;
-  out.reserve(utf8.size());
+  // Escapes turn back into their bytes; the runs between them go through iconv.
   std::size_t run = 0;
-  for (std::size_t i = 0; i < utf8.size();) {
-    std::size_t next = g_utf8_next_char(utf8.data() + i) - utf8.data();
-    gunichar c = g_utf8_get_char(utf8.data() + i);
-    if (is_escape(c)) {
-      out += encode_run(utf8.substr(run, i - run));
-      out += static_cast<char>(c - EscapeBase);
-      run = next;
-    }
-    i = next;
+  for (std::size_t i = find_escape_range(utf8); i != std::string_view::npos; i = find_escape_range(utf8, run)) {
+    append_encoded(out, utf8.substr(run, i - run));
+    out += static_cast<char>(g_utf8_get_char(utf8.data() + i) - EscapeBase);
+    run = g_utf8_next_char(utf8.data() + i) - utf8.data();
   }
-  out += encode_run(utf8.substr(run));
-  return out;
+  append_encoded(out, utf8.substr(run));
 }
 
-std::string CodePage::encode_run(std::string_view utf8) const {
-  if (utf8_ || utf8.empty()) return std::string(utf8);
-  std::string out;
-  out.reserve(utf8.size());
+void CodePage::append_encoded(std::string& out, std::string_view utf8) const {
+  if (utf8_ || utf8.empty()) {
+    out.append(utf8);
+    return;
+  }
   Iconv cd = open_iconv(name_, "UTF-8");
   std::size_t done = convert(cd.get(), utf8, out);
   if (done < utf8.size()) {
@@ -215,7 +216,6 @@ std::string CodePage::encode_run(std::string_view utf8) const {
     g_snprintf(code, sizeof code, "U+%04X", c);
     throw Error(std::string("The character ") + code + " cannot be written in code page " + name_);
   }
-  return out;
 }
 
 }  // namespace tagpad

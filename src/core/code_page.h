@@ -37,6 +37,8 @@ class CodePage {
   /// Encodes UTF-8 into bytes. Throws tagpad::Error for a character the
   /// code page has no bytes for, or for malformed UTF-8.
   std::string from_utf8(std::string_view utf8) const;
+  /// As from_utf8, appending to `out`; on failure `out` holds part of the bytes.
+  void append_from_utf8(std::string& out, std::string_view utf8) const;
 
  private:
   explicit CodePage(std::string name);
@@ -45,7 +47,8 @@ class CodePage {
   std::string decode_by_character(std::string_view bytes) const;
   /// Appends the byte at `pos`, which did not decode, and moves past it.
   void append_undecoded(std::string& out, std::string_view bytes, std::size_t& pos) const;
-  std::string encode_run(std::string_view utf8) const;
+  /// Appends the bytes of text that holds no escapes.
+  void append_encoded(std::string& out, std::string_view utf8) const;
 
   std::string name_;
   bool utf8_ = false;

@@ -89,7 +89,8 @@ void open_document(FileSystem& files, const std::string& path, const CodePage& p
 
 void save_document(FileSystem& files, const std::string& path, const CodePage& page, const DocumentPane& pane) {
   const std::string name = full_path(path);
-  const std::string bytes = document_bytes(pane.text(), page);
+  std::string bytes;
+  pane.lend_text([&](std::string_view text) { bytes = document_bytes(text, page); });
   std::string target;
   bool replaces_a_file = false;
   std::unique_ptr<TemporaryFile> temporary;

@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Tagpad developers
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -12,7 +13,8 @@ namespace tagpad {
 class DocumentPane {
  public:
   virtual ~DocumentPane() = default;
-  virtual std::string text() const = 0;
+  /// Hands the whole text to `use` for the length of the call, uncopied.
+  virtual void lend_text(const std::function<void(std::string_view)>& use) const = 0;
   /// Whether the pane holds exactly `text`.
   virtual bool holds(std::string_view text) const = 0;
   /// Replaces the whole text, raising the change notification once.

@@ -8,20 +8,35 @@
 
 #include <glib.h>
 
+#include <algorithm>
+#include <cstring>
+
 namespace tagpad {
 namespace {
 
-std::string replace_all(std::string_view text, std::string_view from, std::string_view to) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 32);
+// CR LF to LF in place: the text only shrinks, and a large document is spared
+// a second copy.
+void drop_cr_before_lf(std::string& text) {
+  std::size_t kept = text.find("\r\n");
+  if (kept == std::string::npos) return;
+  // Each piece starts at the LF of a CR LF and runs to the next one's CR.
+  for (std::size_t read = kept + 1; read < text.size();) {
+    const std::size_t cr = text.find("\r\n", read);
+    const std::size_t end = cr == std::string::npos ? text.size() : cr;
+    std::memmove(text.data() + kept, text.data() + read, end - read);
+    kept += end - read;
+    read = end + 1;
+  }
+  text.resize(kept);
+}
+
+void append_crlf_breaks(std::string& out, std::string_view text) {
   std::size_t start = 0;
-  for (std::size_t at = text.find(from); at != std::string_view::npos; at = text.find(from, start)) {
-    out.append(text.substr(start, at - start));
-    out.append(to);
-    start = at + from.size();
+  for (std::size_t lf = text.find('\n'); lf != std::string_view::npos; lf = text.find('\n', start)) {
+    out.append(text.substr(start, lf - start)).append("\r\n");
+    start = lf + 1;
   }
   out.append(text.substr(start));
-  return out;
 }
 
 bool encodes(std::string_view text, const CodePage& page) {
@@ -62,16 +77,31 @@ std::string document_text(std::string_view file_bytes, const CodePage& page) {
   const std::string normalised = normalize_line_breaks(file_bytes.substr(0, file_bytes.find('\0')), page);
   // After normalising, every CR LF is a break; a CR or LF that is the second
   // byte of a double-byte pair decodes as an escape, not as a break.
-  return replace_all(page.to_utf8(normalised), "\r\n", "\n");
+  std::string text = page.to_utf8(normalised);
+  drop_cr_before_lf(text);
+  return text;
 }
 
 std::string document_bytes(std::string_view text, const CodePage& page) {
-  const std::string crlf = replace_all(text, "\n", "\r\n");
+  // The breaks become CR LF a piece at a time in a small buffer that stays in
+  // the cache: a second copy of a large text costs more than encoding it.
+  constexpr std::size_t Piece = 64 * 1024;
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  std::string crlf;
   try {
-    return page.from_utf8(crlf);
+    for (std::size_t start = 0; start < text.size();) {
+      std::size_t end = std::min(start + Piece, text.size());
+      while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;  // whole characters
+      crlf.clear();
+      append_crlf_breaks(crlf, text.substr(start, end - start));
+      page.append_from_utf8(out, crlf);
+      start = end;
+    }
   } catch (const Error&) {
     throw_unencodable(text, page);
   }
+  return out;
 }
 
 }  // namespace tagpad

@@ -15,7 +15,7 @@ class MemoDocumentPane : public DocumentPane {
  public:
   explicit MemoDocumentPane(SourcePane& pane) : pane_(pane) {}
 
-  std::string text() const override { return pane_.text(); }
+  void lend_text(const std::function<void(std::string_view)>& use) const override { pane_.lend_text(use); }
   bool holds(std::string_view text) const override { return pane_.holds(text); }
   void set_text(const std::string& text) override { pane_.set_text(text); }
   void suspend_redraw() override { suspensions_.push_back(std::make_unique<SourcePane::RedrawSuspension>(pane_)); }

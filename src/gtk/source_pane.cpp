@@ -55,16 +55,24 @@ SourcePane::~SourcePane() {
 }
 
 std::string SourcePane::text() const {
+  std::string text;
+  lend_text([&](std::string_view whole) { text = whole; });
+  return text;
+}
+
+void SourcePane::lend_text(const std::function<void(std::string_view)>& use) const {
   GtkTextBuffer* buffer = GTK_TEXT_BUFFER(buffer_);
   GtkTextIter start, end;
   gtk_text_buffer_get_bounds(buffer, &start, &end);
   std::unique_ptr<char, decltype(&g_free)> text(gtk_text_buffer_get_text(buffer, &start, &end, TRUE), g_free);
-  return text.get();
+  use(text.get());
 }
 
 bool SourcePane::holds(std::string_view text) const {
-  return gtk_text_buffer_get_char_count(GTK_TEXT_BUFFER(buffer_)) == g_utf8_strlen(text.data(), text.size()) &&
-         this->text() == text;
+  if (gtk_text_buffer_get_char_count(GTK_TEXT_BUFFER(buffer_)) != g_utf8_strlen(text.data(), text.size())) return false;
+  bool same = false;
+  lend_text([&](std::string_view whole) { same = whole == text; });
+  return same;
 }
 
 void SourcePane::set_text(const std::string& text) {

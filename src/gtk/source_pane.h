@@ -8,6 +8,7 @@
 #include <gtksourceview/gtksource.h>
 #include <sigc++/signal.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,8 @@ class SourcePane {
 
   Gtk::TextView& view() { return view_; }
   std::string text() const;
+  /// Hands the whole text to `use` for the length of the call, uncopied.
+  void lend_text(const std::function<void(std::string_view)>& use) const;
   /// Whether the pane holds exactly `text`; cheap when the lengths differ.
   bool holds(std::string_view text) const;
   /// Replaces the whole text as an edit that cannot be undone; setting the

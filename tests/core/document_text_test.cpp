@@ -101,3 +101,24 @@ TEST(DocumentText, AnUnencodableCharacterNamesItselfAndItsLine) {
     EXPECT_STREQ(e.what(), "Cannot encode character U+0100 on line 1 in code page CP949");
   }
 }
+
+TEST(DocumentText, LongTextsSaveWholeWhereverCharactersMeetPieceBoundaries) {
+  const CodePage cp949 = CodePage::named("CP949");
+  // Korean, an undecodable byte, a lead byte before a break and plain breaks,
+  // shifted so that every kind of character meets the encoder's piece edges.
+  const std::string pattern = "한글\r\nx\xFFy\x81\nz\r\n";
+  std::string body;
+  while (body.size() < 300 * 1024) body += pattern;
+  for (std::size_t shift = 0; shift < pattern.size(); ++shift) {
+    const std::string file = std::string(shift, 'a') + body;
+    EXPECT_EQ(saved_again(file, cp949), file) << "shift " << shift;
+  }
+  std::string text(200 * 1024, 'a');
+  text += "\n\n\xF0\x9F\x98\x80";
+  try {
+    document_bytes(text, cp949);
+    ADD_FAILURE() << "no error";
+  } catch (const tagpad::Error& e) {
+    EXPECT_STREQ(e.what(), "Cannot encode character U+1F600 on line 3 in code page CP949");
+  }
+}

@@ -13,7 +13,8 @@ class FakeDocumentPane : public DocumentPane {
  public:
   explicit FakeDocumentPane(std::string text = "") : text_(std::move(text)) {}
 
-  std::string text() const override { return text_; }
+  void lend_text(const std::function<void(std::string_view)>& use) const override { use(text_); }
+  const std::string& text() const { return text_; }
   bool holds(std::string_view text) const override { return text_ == text; }
   void set_text(const std::string& text) override {
     text_ = text;
