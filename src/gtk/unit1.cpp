@@ -73,6 +73,7 @@ TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder
       Panel2(widget<Gtk::Box>(builder, Ui, "Panel2")),
       Memo(widget<Gtk::TextView>(builder, Ui, "Memo")),
       WebBrowser(services.code_page),
+      web_downloads(WebBrowser, services.file_chooser),
       Splitter1(widget<Gtk::EventBox>(builder, Ui, "Splitter1"), widget<Gtk::Widget>(builder, Ui, "SplitterLine"),
                 Panel2, Panel1),
       printer_settings(services.printers),

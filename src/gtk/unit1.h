@@ -23,6 +23,7 @@
 #include "gtk/splitter.h"
 #include "gtk/tool_bar.h"
 #include "gtk/web_browser.h"
+#include "gtk/web_downloads.h"
 #include "platform/services.h"
 
 #include <gtkmm/box.h>
@@ -89,6 +90,7 @@ class TForm1 : public Gtk::Window, private PreviewWindow {
   StatusBarModel status_bar;
   SourcePane Memo;
   tagpad::WebBrowser WebBrowser;
+  WebDownloads web_downloads;
   Splitter Splitter1;
   FileDialog OD{FileDialogKind::Open, document_filters()};
   FileDialog SD{FileDialogKind::Save, document_filters()};
