@@ -10,7 +10,7 @@ namespace tagpad {
 void ApplicationHint::set(std::string text) {
   if (text == text_) return;
   text_ = std::move(text);
-  if (on_changed_) on_changed_();
+  on_changed_.notify();
 }
 
 void ApplicationHint::set_from_control(const BoundControl* control) {

@@ -2,6 +2,8 @@
 // Copyright (c) 2026 the Tagpad developers
 #pragma once
 
+#include "core/single_observer.h"
+
 #include <functional>
 #include <string>
 
@@ -23,12 +25,12 @@ class ApplicationHint {
   /// (pointer over nothing with a hint, a menu closing).
   void set_from_control(const BoundControl* control);
 
-  /// One observer; setting another replaces it.
-  void set_on_changed(std::function<void()> callback) { on_changed_ = std::move(callback); }
+  /// One observer, attached once.
+  void set_on_changed(std::function<void()> callback) { on_changed_.attach(std::move(callback)); }
 
  private:
   std::string text_;
-  std::function<void()> on_changed_;
+  SingleObserver<> on_changed_;
 };
 
 }  // namespace tagpad

@@ -10,7 +10,7 @@ template <typename T>
 void BoundControl::assign(T ControlValues::*field, T value, Property property) {
   if (values_.*field == value) return;
   values_.*field = std::move(value);
-  if (on_changed_) on_changed_(property);
+  on_changed_.notify(property);
 }
 
 BoundControl::BoundControl(ControlValues values) : values_(std::move(values)) {}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/shortcut.h"
+#include "core/single_observer.h"
 
 #include <functional>
 #include <optional>
@@ -55,8 +56,8 @@ class BoundControl {
   void set_image_index(std::optional<int> image_index);
   void set_visible(bool visible);
 
-  /// One observer; setting another replaces it. Fires only on real changes.
-  void set_on_changed(ChangedCallback callback) { on_changed_ = std::move(callback); }
+  /// One observer, attached once. Fires only on real changes.
+  void set_on_changed(ChangedCallback callback) { on_changed_.attach(std::move(callback)); }
 
   /// Binds to the command: every value still at its default (caption empty
   /// or equal to the control's name, hint empty, enabled on, no image, no
@@ -81,7 +82,7 @@ class BoundControl {
 
   ControlValues values_;
   Command* command_ = nullptr;
-  ChangedCallback on_changed_;
+  SingleObserver<Property> on_changed_;
 };
 
 }  // namespace tagpad

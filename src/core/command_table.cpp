@@ -26,29 +26,29 @@ struct MenuRow {
 
 // Only the values the items set themselves; the rest comes from binding.
 constexpr MenuRow MainMenu1Rows[] = {
-    {"N1", nullptr, "파일(&F)", "", nullptr},
-    {"N5", "N1", "", "새작업", "Action1"},
-    {"N6", "N1", "열기", "열기", "Action3"},
-    {"N7", "N1", "", "저장", "Action2"},
-    {"N16", "N1", "", "인쇄", "FilePageSetup1"},
-    {"N17", "N1", "", "", "FilePrintSetup1"},
-    {"N23", "N1", "", "", "PrintDlg1"},
-    {"N8", "N1", "", "", "Action4"},
-    {"N2", nullptr, "편집(&E)", "", nullptr},
-    {"N15", "N2", "", "", "EditUndo1"},
-    {"N18", "N2", "", "", "EditSelectAll1"},
-    {"N9", "N2", "", "", "EditCopy1"},
-    {"N10", "N2", "", "", "EditPaste1"},
-    {"N11", "N2", "", "", "SearchFind1"},
-    {"N12", "N2", "", "", "SearchReplace1"},
-    {"N3", nullptr, "보기(&V)", "", nullptr},
-    {"N13", "N3", "", "실행", "Action5"},
-    {"N20", "N3", "폰크사이즈", "폰트사이즈 변경", nullptr},
-    {"N21", "N20", "크게", "폰트사이즈 크게", "Action8"},
-    {"N22", "N20", "작게", "폰트사이즈 작게", "Action9"},
-    {"N19", "N3", "HTML 소스보기", "HTML 소스보기", "Action10"},
-    {"N4", nullptr, "도움말(&H)", "", nullptr},
-    {"N14", "N4", "정보", "프로그램 정보", "Action6"},
+    {"N1", nullptr, "파일(&F)", "", nullptr},                     // File
+    {"N5", "N1", "", "새작업", "Action1"},                        // New
+    {"N6", "N1", "열기", "열기", "Action3"},                      // Open
+    {"N7", "N1", "", "저장", "Action2"},                          // Save
+    {"N16", "N1", "", "인쇄", "FilePageSetup1"},                  // Page setup
+    {"N17", "N1", "", "", "FilePrintSetup1"},                     // Printer setup
+    {"N23", "N1", "", "", "PrintDlg1"},                           // Print
+    {"N8", "N1", "", "", "Action4"},                              // Exit
+    {"N2", nullptr, "편집(&E)", "", nullptr},                     // Edit
+    {"N15", "N2", "", "", "EditUndo1"},                           // Undo
+    {"N18", "N2", "", "", "EditSelectAll1"},                      // Select all
+    {"N9", "N2", "", "", "EditCopy1"},                            // Copy
+    {"N10", "N2", "", "", "EditPaste1"},                          // Paste
+    {"N11", "N2", "", "", "SearchFind1"},                         // Find
+    {"N12", "N2", "", "", "SearchReplace1"},                      // Replace
+    {"N3", nullptr, "보기(&V)", "", nullptr},                     // View
+    {"N13", "N3", "", "실행", "Action5"},                         // Run
+    {"N20", "N3", "폰크사이즈", "폰트사이즈 변경", nullptr},      // Font size
+    {"N21", "N20", "크게", "폰트사이즈 크게", "Action8"},         // Larger
+    {"N22", "N20", "작게", "폰트사이즈 작게", "Action9"},         // Smaller
+    {"N19", "N3", "HTML 소스보기", "HTML 소스보기", "Action10"},  // View HTML source
+    {"N4", nullptr, "도움말(&H)", "", nullptr},                   // Help
+    {"N14", "N4", "정보", "프로그램 정보", "Action6"},            // About
 };
 
 struct ToolRow {
@@ -64,22 +64,22 @@ struct ToolRow {
 constexpr ToolRow Separator{nullptr, "", "", 0, true, nullptr, false};
 
 constexpr ToolRow ToolBar1Rows[] = {
-    {"ToolButton1", "", "새작업", 0, true, "Action1", true},
-    {"ToolButton2", "", "실행", 1, true, "Action5", true},
+    {"ToolButton1", "", "새작업", 0, true, "Action1", true},  // New
+    {"ToolButton2", "", "실행", 1, true, "Action5", true},    // Run
     Separator,
-    {"ToolButton3", "열기", "열기", 2, true, "Action3", true},
-    {"ToolButton4", "", "저장", 3, true, "Action2", true},
+    {"ToolButton3", "열기", "열기", 2, true, "Action3", true},  // Open
+    {"ToolButton4", "", "저장", 3, true, "Action2", true},      // Save
     Separator,
-    {"ToolButton10", "이전", "이전", 6, false, "ActBack", true},
-    {"ActForward", "", "다음", 5, false, "AcFoward", true},
+    {"ToolButton10", "이전", "이전", 6, false, "ActBack", true},  // Back
+    {"ActForward", "", "다음", 5, false, "AcFoward", true},       // Forward
     Separator,
-    {"ToolButton8", "", "중지", 7, false, "ActStop", true},
+    {"ToolButton8", "", "중지", 7, false, "ActStop", true},  // Stop
     Separator,
-    {"ToolButton13", "HTML", "HTML 소스보기", 9, true, "Action10", false},
+    {"ToolButton13", "HTML", "HTML 소스보기", 9, true, "Action10", false},  // View HTML source
     Separator,
-    {"ToolButton5", "종료", "", 4, true, "Action4", true},
+    {"ToolButton5", "종료", "", 4, true, "Action4", true},  // Exit
     Separator,
-    {"ToolButton9", "", "", 10, true, "Action6", true},
+    {"ToolButton9", "", "", 10, true, "Action6", true},  // About
 };
 
 // In list order: the first command with a key's shortcut is the one it reaches.
@@ -104,24 +104,24 @@ void add_commands(CommandList& list) {
             .hint = "Find|Finds the specified text", .shortcut = ctrl('F')});
   list.add({.name = "SearchReplace1", .kind = Kind::SearchReplace, .category = "Search", .caption = "&Replace",
             .hint = "Replace|Replaces specific text with different text"});
-  list.add({.name = "Action1", .category = "File", .caption = "새작업"});
-  list.add({.name = "Action2", .caption = "저장"});
-  list.add({.name = "Action3", .caption = "불러오기"});
-  list.add({.name = "Action4", .caption = "끝내기", .hint = "끝내기"});
-  list.add({.name = "Action5", .caption = "실행"});
+  list.add({.name = "Action1", .category = "File", .caption = "새작업"});  // New
+  list.add({.name = "Action2", .caption = "저장"});  // Save
+  list.add({.name = "Action3", .caption = "불러오기"});  // Open
+  list.add({.name = "Action4", .caption = "끝내기", .hint = "끝내기"});  // Exit
+  list.add({.name = "Action5", .caption = "실행"});  // Run
   list.add({.name = "HelpContents1", .kind = Kind::HelpContents, .category = "Help", .caption = "&Contents",
             .hint = "Help Contents", .enabled = false});
-  list.add({.name = "Action6", .hint = "프로그램정보"});
-  list.add({.name = "ActBack"});
+  list.add({.name = "Action6", .hint = "프로그램정보"});  // About
+  list.add({.name = "ActBack"});  // Back
   list.add({.name = "EditSelectAll1", .kind = Kind::EditSelectAll, .category = "Edit", .caption = "Select &All",
             .hint = "Select All|Selects the entire document", .shortcut = ctrl('A')});
-  list.add({.name = "AcFoward"});
-  list.add({.name = "ActStop", .hint = "소스보기"});
-  list.add({.name = "Action10"});
-  list.add({.name = "Action11", .caption = "소스보기"});
-  list.add({.name = "Action7", .caption = "Action7"});
-  list.add({.name = "Action8", .caption = "Action8"});
-  list.add({.name = "Action9", .caption = "Action9"});
+  list.add({.name = "AcFoward"});  // Forward
+  list.add({.name = "ActStop", .hint = "소스보기"});  // Stop
+  list.add({.name = "Action10"});  // View HTML source
+  list.add({.name = "Action11", .caption = "소스보기"});  // View source (unused)
+  list.add({.name = "Action7", .caption = "Action7"});  // unused
+  list.add({.name = "Action8", .caption = "Action8"});  // Font larger
+  list.add({.name = "Action9", .caption = "Action9"});  // Font smaller
   list.add({.name = "PrintDlg1", .kind = Kind::PrintDialog, .category = "Dialog", .caption = "&Print...",
             .shortcut = ctrl('P')});
   // clang-format on

@@ -7,23 +7,23 @@
 namespace tagpad {
 
 bool EditBehaviour::update(Command& command) {
-  TextTarget* target = focused_();
+  TextTarget* target = focused_.get();
   if (!target) return false;
   command.set_enabled(edit_command_enabled(kind_, target, clipboard_));
   return true;
 }
 
 void EditBehaviour::execute(Command&) {
-  if (TextTarget* target = focused_()) execute_edit_command(kind_, *target);
+  if (TextTarget* target = focused_.get()) execute_edit_command(kind_, *target);
 }
 
 bool FindBehaviour::update(Command& command) {
-  command.set_enabled(find_command_enabled(focused_()));
+  command.set_enabled(find_command_enabled(focused_.get()));
   return true;
 }
 
 void FindBehaviour::execute(Command&) {
-  if (TextTarget* target = focused_()) open_(*target);
+  if (TextTarget* target = focused_.get()) open_(*target);
 }
 
 }  // namespace tagpad

@@ -4,27 +4,25 @@
 
 #include "core/command_behaviour.h"
 #include "core/edit_commands.h"
+#include "core/focused_target.h"
 
 #include <functional>
 
 namespace tagpad {
 
-/// Finds the text control that has the keyboard focus, or null.
-using FocusedTarget = std::function<TextTarget*()>;
-
 /// An edit command acting on the focused text control; without one no
 /// target claims the command.
 class EditBehaviour : public CommandBehaviour {
  public:
-  EditBehaviour(EditCommand kind, FocusedTarget focused, const Clipboard& clipboard)
-      : kind_(kind), focused_(std::move(focused)), clipboard_(clipboard) {}
+  EditBehaviour(EditCommand kind, const FocusedTarget& focused, const Clipboard& clipboard)
+      : kind_(kind), focused_(focused), clipboard_(clipboard) {}
 
   bool update(Command& command) override;
   void execute(Command& command) override;
 
  private:
   EditCommand kind_;
-  FocusedTarget focused_;
+  const FocusedTarget& focused_;
   const Clipboard& clipboard_;
 };
 
@@ -32,14 +30,14 @@ class EditBehaviour : public CommandBehaviour {
 /// control; executing hands that control to `open`.
 class FindBehaviour : public CommandBehaviour {
  public:
-  FindBehaviour(FocusedTarget focused, std::function<void(TextTarget&)> open)
-      : focused_(std::move(focused)), open_(std::move(open)) {}
+  FindBehaviour(const FocusedTarget& focused, std::function<void(TextTarget&)> open)
+      : focused_(focused), open_(std::move(open)) {}
 
   bool update(Command& command) override;
   void execute(Command& command) override;
 
  private:
-  FocusedTarget focused_;
+  const FocusedTarget& focused_;
   std::function<void(TextTarget&)> open_;
 };
 

@@ -23,6 +23,10 @@ class FindDialogState {
   /// Keeps at most the first MaxTextLength characters.
   void set_search_text(std::string_view text);
 
+  /// Whether the dialog's requests (Find Next, Replace, Replace All) are
+  /// offered: a request without search text could find nothing.
+  bool can_request() const { return !search_text_.empty(); }
+
   const std::string& replacement_text() const { return replacement_text_; }
   /// Keeps at most the first MaxTextLength characters.
   void set_replacement_text(std::string_view text);

@@ -6,6 +6,11 @@
 
 namespace tagpad {
 
+std::optional<Shortcut> shortcut_for_key(char32_t key, KeyModifiers modifiers) {
+  if (key == 0 || modifiers.alt_gr || !(modifiers.ctrl || modifiers.alt)) return std::nullopt;
+  return Shortcut{key, modifiers.ctrl, modifiers.shift, modifiers.alt};
+}
+
 std::string shortcut_text(const Shortcut& shortcut) {
   if (shortcut.is_none()) return {};
   std::string text;

@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Tagpad developers
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tagpad {
@@ -24,6 +25,20 @@ struct Shortcut {
 
   friend constexpr bool operator==(const Shortcut&, const Shortcut&) = default;
 };
+
+/// The modifier keys held with a key press.
+struct KeyModifiers {
+  bool ctrl = false;
+  bool shift = false;
+  bool alt = false;
+  /// AltGr, which types characters and never reaches a shortcut.
+  bool alt_gr = false;
+};
+
+/// The shortcut a key press offers the dispatch, or none: a key without a
+/// character, AltGr held, or neither Ctrl nor Alt held. `key` is the
+/// character of the key, upper case, as the `Shortcut`'s.
+std::optional<Shortcut> shortcut_for_key(char32_t key, KeyModifiers modifiers);
 
 /// The text menus and tooltips show for a shortcut, modifiers in the order
 /// Shift, Ctrl, Alt: "Ctrl+X", "Shift+Ctrl+F"; empty for no shortcut.

@@ -30,7 +30,7 @@ void StatusBarModel::show_hint(std::string_view hint) {
 }
 
 void StatusBarModel::changed() {
-  if (on_changed_) on_changed_();
+  on_changed_.notify();
 }
 
 }  // namespace tagpad

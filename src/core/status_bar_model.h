@@ -2,6 +2,8 @@
 // Copyright (c) 2026 the Tagpad developers
 #pragma once
 
+#include "core/single_observer.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -29,14 +31,14 @@ class StatusBarModel {
 
   /// Fires when the mode changes, or the single text changes while shown;
   /// the widget then reads `single_text_mode` and `displayed_text`.
-  void set_on_changed(std::function<void()> callback) { on_changed_ = std::move(callback); }
+  void set_on_changed(std::function<void()> callback) { on_changed_.attach(std::move(callback)); }
 
  private:
   void changed();
 
   bool single_text_mode_ = false;
   std::string single_text_;
-  std::function<void()> on_changed_;
+  SingleObserver<> on_changed_;
 };
 
 }  // namespace tagpad

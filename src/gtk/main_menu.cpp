@@ -3,7 +3,7 @@
 #include "gtk/main_menu.h"
 
 #include "core/command.h"
-#include "gtk/mnemonic.h"
+#include "core/mnemonic.h"
 
 #include <gtkmm/accellabel.h>
 #include <gtkmm/menu.h>

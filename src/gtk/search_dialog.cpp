@@ -148,8 +148,7 @@ Point SearchDialog::first_position() {
 }
 
 void SearchDialog::update_buttons() {
-  // A request with no search text could find nothing.
-  const bool has_text = !state_.search_text().empty();
+  const bool has_text = state_.can_request();
   set_response_sensitive(FindNextResponse, has_text);
   if (replace_mode_) {
     set_response_sensitive(ReplaceResponse, has_text);

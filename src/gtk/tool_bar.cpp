@@ -2,8 +2,7 @@
 // Copyright (c) 2026 the Tagpad developers
 #include "gtk/tool_bar.h"
 
-#include "core/hint.h"
-#include "gtk/mnemonic.h"
+#include "core/mnemonic.h"
 
 #include <atkmm/object.h>
 #include <gtkmm/image.h>
@@ -68,9 +67,7 @@ Gtk::ToolItem& ToolBar::make_item(ToolbarModel::Button& button) {
     tool_button->set_label(plain_label(button.caption()));
     tool_button->set_is_important(!button.caption().empty());
     tool_button->set_size_request(button.auto_size() ? -1 : ToolbarModel::ButtonWidth, ButtonHeight);
-    // A button showing only its image is known to a screen reader by its hint.
-    tool_button->get_accessible()->set_name(button.caption().empty() ? short_hint(button.hint())
-                                                                     : plain_label(button.caption()));
+    tool_button->get_accessible()->set_name(accessible_name(button.caption(), button.hint()));
     tool_button->signal_clicked().connect([this, &button] {
       tooltips_.dismiss();
       button.click();

@@ -113,13 +113,13 @@ TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder
       {"EditSelectAll1", EditCommand::SelectAll}};
   for (const auto& [name, kind] : edit_commands)
     commands.set_behaviour(name, std::make_unique<EditBehaviour>(
-                                     kind, [this] { return focused_text_target(); }, clipboard));
-  commands.set_behaviour("SearchFind1", std::make_unique<FindBehaviour>([this] { return focused_text_target(); },
+                                     kind, focused_target_, clipboard));
+  commands.set_behaviour("SearchFind1", std::make_unique<FindBehaviour>(focused_target_,
                                                                        [this](TextTarget& target) {
                                                                          find_target_ = &target;
                                                                          find_dialog.show_dialog();
                                                                        }));
-  commands.set_behaviour("SearchReplace1", std::make_unique<FindBehaviour>([this] { return focused_text_target(); },
+  commands.set_behaviour("SearchReplace1", std::make_unique<FindBehaviour>(focused_target_,
                                                                           [this](TextTarget& target) {
                                                                             replace_target_ = &target;
                                                                             replace_dialog.show_dialog();
@@ -206,10 +206,15 @@ bool TForm1::on_delete(GdkEventAny*) {
 void TForm1::queue_idle_refresh() {
   if (idle_refresh_queued_) return;
   idle_refresh_queued_ = true;
-  Glib::signal_idle().connect_once([this] {
-    idle_refresh_queued_ = false;
-    if (get_visible() && get_sensitive() && !get_modal()) commands.idle_refresh();
-  });
+  // Bound to the window, which is trackable: the source goes with it.
+  Glib::signal_idle().connect_once(sigc::mem_fun(*this, &TForm1::idle_refresh));
+}
+
+void TForm1::idle_refresh() {
+  idle_refresh_queued_ = false;
+  if (!get_visible() || !get_sensitive() || get_modal()) return;
+  FocusedTarget::Hold one_lookup(focused_target_);
+  commands.idle_refresh();
 }
 
 bool TForm1::on_key_press(GdkEventKey* event) {
@@ -217,12 +222,14 @@ bool TForm1::on_key_press(GdkEventKey* event) {
   // The preview sees a key first while it has the focus; what it leaves
   // comes back here.
   if (get_focus() == &WebBrowser.widget() && gtk_window_propagate_key_event(gobj(), event)) return true;
-  if (event->state & GDK_MOD5_MASK) return false;  // AltGr is never a shortcut
-  Shortcut key{static_cast<char32_t>(gdk_keyval_to_unicode(first_layout_keyval(*event))),
-               (event->state & GDK_CONTROL_MASK) != 0, (event->state & GDK_SHIFT_MASK) != 0,
-               (event->state & GDK_MOD1_MASK) != 0};
-  if (key.key == 0 || !(key.ctrl || key.alt)) return false;
-  return commands.dispatch_shortcut(key);
+  const auto key = shortcut_for_key(gdk_keyval_to_unicode(first_layout_keyval(*event)),
+                                    {.ctrl = (event->state & GDK_CONTROL_MASK) != 0,
+                                     .shift = (event->state & GDK_SHIFT_MASK) != 0,
+                                     .alt = (event->state & GDK_MOD1_MASK) != 0,
+                                     .alt_gr = (event->state & GDK_MOD5_MASK) != 0});
+  if (!key) return false;
+  FocusedTarget::Hold one_lookup(focused_target_);
+  return commands.dispatch_shortcut(*key);
 }
 
 void TForm1::FormCreate() {

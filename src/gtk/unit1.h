@@ -6,6 +6,7 @@
 #include "core/command_table.h"
 #include "core/file_dialog.h"
 #include "core/find_dialog_state.h"
+#include "core/focused_target.h"
 #include "core/key_suppression.h"
 #include "core/navigation.h"
 #include "core/preview_commands.h"
@@ -121,6 +122,7 @@ class TForm1 : public Gtk::Window, private PreviewWindow {
   bool on_memo_key_press(GdkEventKey* event);
   int screen_ppi() const;
   void queue_idle_refresh();
+  void idle_refresh();
   bool on_edit1_key_press(GdkEventKey* event);
 
   std::string source_text() const override;
@@ -139,6 +141,8 @@ class TForm1 : public Gtk::Window, private PreviewWindow {
   // The text controls the two dialogs work on, captured when they open.
   TextTarget* find_target_ = nullptr;
   TextTarget* replace_target_ = nullptr;
+  // What the edit, find and replace commands act on.
+  FocusedTarget focused_target_{[this] { return focused_text_target(); }};
 
   bool idle_refresh_queued_ = false;
   Glib::RefPtr<Gtk::CssProvider> memo_font_;

@@ -28,6 +28,17 @@ TEST(FindDialogState, StartsDownWithEmptyTextsAndNoPosition) {
   EXPECT_EQ(state.position(), (Point{40, 50}));
 }
 
+TEST(FindDialogState, RequestsNeedSearchText) {
+  FindDialogState state;
+  EXPECT_FALSE(state.can_request());
+  state.set_replacement_text("x");
+  EXPECT_FALSE(state.can_request());
+  state.set_search_text(" ");
+  EXPECT_TRUE(state.can_request());
+  state.set_search_text("");
+  EXPECT_FALSE(state.can_request());
+}
+
 TEST(FindDialogState, TextsKeepAtMost255Characters) {
   FindDialogState state;
   std::string korean;

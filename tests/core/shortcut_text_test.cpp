@@ -17,3 +17,17 @@ TEST(ShortcutText, ModifiersInShiftCtrlAltOrderThenTheKey) {
   EXPECT_EQ(shortcut_text(Shortcut{}), "");
   EXPECT_EQ(shortcut_text({0, true, false, false}), "");  // modifiers alone are no shortcut
 }
+
+TEST(ShortcutForKey, NeedsCtrlOrAltAndNeverAltGr) {
+  using tagpad::shortcut_for_key;
+  EXPECT_EQ(shortcut_for_key('F', {.ctrl = true}), Shortcut::with_ctrl('F'));
+  EXPECT_EQ(shortcut_for_key('F', {.ctrl = true, .shift = true}), (Shortcut{'F', true, true, false}));
+  EXPECT_EQ(shortcut_for_key('1', {.alt = true}), (Shortcut{'1', false, false, true}));
+  EXPECT_EQ(shortcut_for_key('F', {}), std::nullopt);
+  EXPECT_EQ(shortcut_for_key('F', {.shift = true}), std::nullopt);
+  // AltGr types characters, with or without Ctrl held as well.
+  EXPECT_EQ(shortcut_for_key('Q', {.ctrl = true, .alt_gr = true}), std::nullopt);
+  EXPECT_EQ(shortcut_for_key('Q', {.alt = true, .alt_gr = true}), std::nullopt);
+  // A key that types no character (F5, an arrow) is no shortcut.
+  EXPECT_EQ(shortcut_for_key(0, {.ctrl = true}), std::nullopt);
+}

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 the Tagpad developers
-#include "gtk/mnemonic.h"
+#include "core/mnemonic.h"
+
+#include "core/hint.h"
 
 namespace tagpad {
 namespace {
@@ -29,5 +31,9 @@ std::string translate(const std::string& caption, const char* access_mark) {
 std::string mnemonic_label(const std::string& caption) { return translate(caption, "_"); }
 
 std::string plain_label(const std::string& caption) { return translate(caption, ""); }
+
+std::string accessible_name(const std::string& caption, std::string_view hint) {
+  return caption.empty() ? short_hint(hint) : plain_label(caption);
+}
 
 }  // namespace tagpad
