@@ -10,24 +10,13 @@
 #include "support/fake_file_chooser.h"
 #include "support/fake_message_boxes.h"
 #include "support/fake_printing.h"
+#include "support/main_loop.h"
 
-#include <glib.h>
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace tagpad {
-
-/// Runs the main loop until `done` holds or a few seconds have passed.
-template <typename Done>
-bool iterate_until(Done done, int seconds = 10) {
-  const gint64 deadline = g_get_monotonic_time() + seconds * G_USEC_PER_SEC;
-  while (!done()) {
-    if (g_get_monotonic_time() > deadline) return false;
-    g_main_context_iteration(nullptr, FALSE);
-  }
-  return true;
-}
 
 /// The main window as the program builds it, with fake message boxes.
 class FormTest : public testing::Test {

@@ -3,6 +3,7 @@
 #include "gtk/tooltip_window.h"
 #include "gtk/glib_timer_service.h"
 #include "gtk/toolkit_setup.h"
+#include "support/main_loop.h"
 
 #include <gdkmm/display.h>
 #include <gdkmm/monitor.h>
@@ -12,17 +13,6 @@
 
 namespace tagpad {
 namespace {
-
-// Runs the main loop until `done` holds; false when a few seconds pass first.
-template <typename Done>
-[[nodiscard]] bool iterate_until(Done done) {
-  const gint64 deadline = g_get_monotonic_time() + 5 * G_TIME_SPAN_SECOND;
-  while (!done()) {
-    if (g_get_monotonic_time() > deadline) return false;
-    g_main_context_iteration(nullptr, FALSE);
-  }
-  return true;
-}
 
 // A timer started after the others and due no earlier: once it has fired,
 // every earlier timer that was going to fire has had its turn.
@@ -100,7 +90,7 @@ TEST_F(TooltipTest, WindowShowsTheTextBelowThePoint) {
   EXPECT_FALSE(tooltip.has_toplevel_focus());
 
   tooltip.hide_tooltip();
-  EXPECT_TRUE(iterate_until([&] { return !tooltip.get_mapped(); }));
+  ASSERT_TRUE(iterate_until([&] { return !tooltip.get_mapped(); }));
   EXPECT_FALSE(tooltip.get_visible());
 }
 

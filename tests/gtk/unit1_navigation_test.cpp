@@ -42,7 +42,7 @@ class NavigationFormTest : public FormTest {
   }
 
   // Whether the engine came to rest on the page titled `title`.
-  bool shows(const std::string& title) {
+  [[nodiscard]] bool shows(const std::string& title) {
     return iterate_until(
         [&] { return form->get_title() == title + "  Tagpad" && !form->commands.command("ActStop").enabled(); });
   }

@@ -95,13 +95,13 @@ TEST_F(FormTest, AnErrorEscapingAHandlerReachesTheErrorDisplay) {
 }
 
 TEST_F(FormTest, SplitterKeepsTheEditorAndSnapsThePreviewShut) {
-  iterate_until([&] { return form->Panel2.get_allocated_height() > 1; }, 3);
+  ASSERT_TRUE(iterate_until([&] { return form->Panel2.get_allocated_height() > 1; }));
   const int available = form->Panel2.get_allocated_height() + form->Splitter1.preview_height();
   EXPECT_EQ(form->Splitter1.resize_preview(100000), available - 10);
   EXPECT_EQ(form->Splitter1.resize_preview(11), 11);
   EXPECT_EQ(form->Splitter1.resize_preview(10), 0);
   EXPECT_FALSE(form->Panel1.get_visible());
-  iterate_until([&] { return false; }, 0);
+  ASSERT_TRUE(settle());
   EXPECT_EQ(form->Splitter1.resize_preview(200), 200);
   EXPECT_TRUE(form->Panel1.get_visible());
 }

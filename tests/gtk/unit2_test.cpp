@@ -66,7 +66,7 @@ void run_about_command(TForm1& form, std::vector<std::function<void(TForm2*)>> s
   std::function<void()> schedule = [&] {
     pending = Glib::signal_idle().connect([&] {
       TForm2* box = nullptr;
-      iterate_until([&] { return (box = mapped_about_box()) != nullptr; });
+      EXPECT_TRUE(iterate_until([&] { return (box = mapped_about_box()) != nullptr; }));
       steps[next++](box);
       if (next < steps.size()) schedule();
       return false;
@@ -92,7 +92,7 @@ TEST_F(FormTest, AboutCommandShowsAFreshModalBoxEachTimeNeverTheOneOfStartUp) {
   auto Form2 = TForm2::create(nullptr);
   bool startup_box_mapped = false;
   Form2->signal_map().connect([&] { startup_box_mapped = true; });
-  iterate_until([&] { return form->get_mapped(); });
+  ASSERT_TRUE(iterate_until([&] { return form->get_mapped(); }));
 
   std::vector<GtkWidget*> boxes_seen;
   int destroyed = 0;
@@ -261,7 +261,7 @@ TEST_F(FormTest, ABannerFailingToDecodeIsReportedOnceAfterTheDrawing) {
   const int drawn = draws;
   box->Image1.queue_draw();
   ASSERT_TRUE(iterate_until([&] { return draws > drawn; }));
-  iterate_until([] { return !g_main_context_pending(nullptr); });
+  ASSERT_TRUE(settle());
   EXPECT_EQ(boxes.errors.size(), 1u);
 }
 
