@@ -10,10 +10,13 @@
 // Usage: bench_engine_death [runs]   (run under X, e.g. xvfb-run -a)
 #include "core/code_page.h"
 #include "core/error.h"
+#include "core/posix_file_system.h"
 #include "gtk/error_display.h"
 #include "gtk/toolkit_setup.h"
 #include "gtk/unit1.h"
+#include "support/fake_file_chooser.h"
 #include "support/fake_message_boxes.h"
+#include "support/fake_printing.h"
 
 #include <gtk/gtk.h>
 #include <gtkmm/main.h>
@@ -70,7 +73,11 @@ class Bench {
   CodePage code_page_ = CodePage::named("UTF-8");
   FakeMessageBoxes boxes_;
   ErrorDisplay error_display_{boxes_};
-  Services services_{code_page_, boxes_, "/opt/tagpad/"};
+  FakeFileChooser chooser_;
+  PosixFileSystem files_;
+  FakePrinterCatalogue printers_;
+  FakePrintDialogs print_dialogs_;
+  Services services_{code_page_, boxes_, "/tmp/", chooser_, files_, printers_, print_dialogs_};
   std::unique_ptr<TForm1> form_;
 };
 
