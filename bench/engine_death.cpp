@@ -3,7 +3,7 @@
 //
 // How soon a wait for the HTML engine ends when the engine dies under it:
 // the time from killing the web process, as a Run's load begins, to the Run
-// ending with its error; against the time from a load's begin to the end of
+// ending with the death reported; against the time from a load's begin to the end of
 // a Run that the engine completes, measured alternately in one process.
 // Goal: the wait ends within 100 ms of the death.
 //
@@ -54,6 +54,7 @@ class Bench {
       begun = Clock::now();
       if (kill) form_->WebBrowser.terminate_engine();
     });
+    const std::size_t reports = boxes_.errors.size();
     bool failed = false;
     try {
       form_->Action5Execute();
@@ -62,6 +63,9 @@ class Bench {
     }
     const auto ended = Clock::now();
     begin.disconnect();
+    // The death may also be reported through the error display, after Run.
+    while (g_main_context_pending(nullptr)) g_main_context_iteration(nullptr, FALSE);
+    failed = failed || boxes_.errors.size() > reports;
     if (failed != kill) {
       std::fprintf(stderr, kill ? "the wait did not end with an error\n" : "Run failed\n");
       std::exit(1);
