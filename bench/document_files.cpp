@@ -107,10 +107,10 @@ struct Figures {
 
 Figures subject(const std::string& file, const std::string& saved) {
   BenchWindow window("CP949");
-  iterate_until([&] { return window->WebBrowser.ready_state() == 4 && window->Memo.view().get_mapped(); },
+  iterate_until([&] { return window.parts().WebBrowser.ready_state() == 4 && window.parts().Memo.view().get_mapped(); },
                 "the window's start");
   drain_main_loop();
-  FrameWatch frame(GTK_WIDGET(window->Memo.view().gobj()));
+  FrameWatch frame(GTK_WIDGET(window.parts().Memo.view().gobj()));
 
   Figures figures;
   window.chooser.accept(file);
@@ -119,7 +119,7 @@ Figures subject(const std::string& file, const std::string& saved) {
   window->Action3Execute();
   iterate_until([&] { return frame.drawn(); }, "the opened text's first frame");
   figures.open_ms = ms_since(start);
-  if (window->Memo.line_count() < 1000 || !window.boxes.errors.empty())
+  if (window.parts().Memo.line_count() < 1000 || !window.boxes.errors.empty())
     std::fprintf(stderr, "open failed\n"), std::exit(1);
   figures.stall_ms = longest_stall_ms();
   figures.peak_kb = peak_resident_kb();

@@ -75,20 +75,20 @@ double timed(const std::function<void()>& setup, const std::function<void()>& op
 class Bench {
  public:
   Bench() {
-    window_->Memo.view().grab_focus();
-    iterate_until([&] { return window_->Memo.view().get_realized(); }, "the source pane");
+    window_.parts().Memo.view().grab_focus();
+    iterate_until([&] { return window_.parts().Memo.view().get_realized(); }, "the source pane");
   }
 
   // Per keystroke, typed at the middle of the text.
   double keystroke(const std::string& text) {
     return timed(
                [&] {
-                 window_->Memo.set_text(text);
-                 window_->memo_target.set_selection(window_->memo_target.length() / 2, 0);
+                 window_.parts().Memo.set_text(text);
+                 window_.parts().memo_target.set_selection(window_.parts().memo_target.length() / 2, 0);
                },
                [&] {
                  for (int i = 0; i < Keystrokes; ++i) {
-                   press(window_->Memo.view(), GDK_KEY_a, GdkModifierType(0));
+                   press(window_.parts().Memo.view(), GDK_KEY_a, GdkModifierType(0));
                    drain_main_loop();
                  }
                }) /
@@ -99,12 +99,12 @@ class Bench {
     return timed(
         [&] {
           start_at_top(text);
-          window_->commands.command("SearchFind1").execute();
-          window_->find_state.set_search_text(wanted);
+          window_.parts().commands.command(CommandId::SearchFind1).execute();
+          window_.parts().find_state.set_search_text(wanted);
         },
         [&] {
           for (int i = 0; i < requests; ++i) {
-            window_->find_dialog.response(SearchDialog::FindNextResponse);
+            window_.parts().find_dialog.response(SearchDialog::FindNextResponse);
             drain_main_loop();
           }
         });
@@ -114,26 +114,26 @@ class Bench {
     return timed(
         [&] {
           start_at_top(text);
-          window_->commands.command("SearchReplace1").execute();
-          window_->replace_state.set_search_text(wanted);
-          window_->replace_state.set_replacement_text(replacement);
+          window_.parts().commands.command(CommandId::SearchReplace1).execute();
+          window_.parts().replace_state.set_search_text(wanted);
+          window_.parts().replace_state.set_replacement_text(replacement);
         },
-        [&] { window_->replace_dialog.response(SearchDialog::ReplaceAllResponse); });
+        [&] { window_.parts().replace_dialog.response(SearchDialog::ReplaceAllResponse); });
   }
 
   double set_text(const std::string& before, const std::string& after) {
-    return timed([&] { start_at_top(before); }, [&] { window_->Memo.set_text(after); });
+    return timed([&] { start_at_top(before); }, [&] { window_.parts().Memo.set_text(after); });
   }
 
-  std::string text() const { return window_->Memo.text(); }
-  std::size_t selection_start() const { return window_->memo_target.selection_start(); }
+  std::string text() const { return window_.parts().Memo.text(); }
+  std::size_t selection_start() const { return window_.parts().memo_target.selection_start(); }
   std::size_t messages() const { return window_.boxes.plain.size() + window_.boxes.errors.size(); }
 
  private:
   void start_at_top(const std::string& text) {
-    window_->Memo.set_text(text);
-    window_->Memo.view().grab_focus();
-    window_->memo_target.set_selection(0, 0);
+    window_.parts().Memo.set_text(text);
+    window_.parts().Memo.view().grab_focus();
+    window_.parts().memo_target.set_selection(0, 0);
   }
 
   BenchWindow window_;

@@ -13,7 +13,7 @@
 #include "core/posix_file_system.h"
 #include "gtk/error_display.h"
 #include "gtk/toolkit_setup.h"
-#include "gtk/unit1.h"
+#include "gtk/unit1_testing.h"
 #include "support/fake_file_chooser.h"
 #include "support/fake_message_boxes.h"
 #include "support/fake_printing.h"
@@ -42,17 +42,17 @@ class Bench {
  public:
   Bench() : form_(TForm1::create(services_)) {
     form_->show();
-    form_->Memo.set_text("<title>T</title><p>a page of some length</p>");
+    parts_.Memo.set_text("<title>T</title><p>a page of some length</p>");
   }
 
   // Milliseconds from the load's begin to the end of Run; with `kill`, the
   // engine is terminated at that begin and Run must end with an error.
   double run(bool kill) {
     Clock::time_point begun{};
-    sigc::connection begin = form_->WebBrowser.signal_download_begin().connect([&] {
+    sigc::connection begin = parts_.WebBrowser.signal_download_begin().connect([&] {
       if (begun != Clock::time_point{}) return;
       begun = Clock::now();
-      if (kill) form_->WebBrowser.terminate_engine();
+      if (kill) parts_.WebBrowser.terminate_engine();
     });
     const std::size_t reports = boxes_.errors.size();
     bool failed = false;
@@ -83,6 +83,7 @@ class Bench {
   FakePrintDialogs print_dialogs_;
   Services services_{code_page_, boxes_, "/tmp/", chooser_, files_, printers_, print_dialogs_};
   std::unique_ptr<TForm1> form_;
+  TForm1::Testing parts_{*form_};
 };
 
 }  // namespace

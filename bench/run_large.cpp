@@ -124,13 +124,13 @@ int run(int runs) {
     baseline.push_back(bare.load(text));
 
     window->Action1Execute();
-    window->Memo.set_text(text);
+    window.parts().Memo.set_text(text);
     drain_main_loop();
     const gint64 start = g_get_monotonic_time();
     {
       StallWatch watch;
       window->Action5Execute();
-      iterate_until([&] { return window->WebBrowser.ready_state() == 4; }, "the Run's load");
+      iterate_until([&] { return window.parts().WebBrowser.ready_state() == 4; }, "the Run's load");
       stall_ms = std::max(stall_ms, watch.longest_ms());
     }
     wait_for_frame(GTK_WIDGET(window->gobj()));

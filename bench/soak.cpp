@@ -65,7 +65,7 @@ int run(int cycles) {
   BenchWindow window;
   const std::string text = document(100 * 1000);
   phase("run_new", cycles, [&](int) {
-    window->Memo.set_text(text);
+    window.parts().Memo.set_text(text);
     window->Action5Execute();
     window->Action1Execute();
     drain_main_loop();
@@ -76,10 +76,10 @@ int run(int cycles) {
   const std::string pages[] = {(folder / "a.html").string(), (folder / "b.html").string()};
   for (const std::string& page : pages) std::ofstream(page) << document(10 * 1000);
   phase("address", cycles, [&](int i) {
-    window->Edit1.set_text(pages[i % 2]);
+    window.parts().Edit1.set_text(pages[i % 2]);
     char key = '\r';
     window->Edit1KeyPress(key);
-    iterate_until([&] { return window->WebBrowser.ready_state() == 4; }, "the page's load");
+    iterate_until([&] { return window.parts().WebBrowser.ready_state() == 4; }, "the page's load");
     drain_main_loop();
   });
   std::filesystem::remove_all(folder);

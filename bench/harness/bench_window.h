@@ -5,7 +5,7 @@
 #include "core/code_page.h"
 #include "core/posix_file_system.h"
 #include "gtk/error_display.h"
-#include "gtk/unit1.h"
+#include "gtk/unit1_testing.h"
 #include "support/fake_file_chooser.h"
 #include "support/fake_message_boxes.h"
 #include "support/fake_printing.h"
@@ -21,6 +21,8 @@ class BenchWindow {
   explicit BenchWindow(const char* code_page = "UTF-8");
 
   TForm1* operator->() const { return form_.get(); }
+  /// The window's components, through its seam for tests.
+  TForm1::Testing parts() const { return TForm1::Testing(*form_); }
 
   // What the window reported, and the answer its open and save dialogs give.
   FakeMessageBoxes boxes;

@@ -4,6 +4,7 @@
 
 #include "core/command.h"
 #include "core/command_behaviour.h"
+#include "core/command_id.h"
 #include "core/command_list.h"
 #include "core/menu_model.h"
 #include "core/shortcut.h"
@@ -16,7 +17,7 @@ namespace tagpad {
 
 /// The main window's commands `ActionList1`, its menu `MainMenu1` and its
 /// toolbar `ToolBar1`, created with their own values and then bound. The
-/// window attaches handlers and behaviours by name after construction, before
+/// window attaches handlers and behaviours by id after construction, before
 /// the first idle refresh, and mirrors the controls into its widgets.
 class CommandTable {
  public:
@@ -28,14 +29,14 @@ class CommandTable {
   MenuModel& main_menu() { return main_menu_; }
   ToolbarModel& tool_bar() { return tool_bar_; }
 
+  Command& command(CommandId id) const;
   /// Lookups by component name; an unknown name throws `tagpad::Error`.
-  Command& command(std::string_view name) const;
   MenuModel::Item& menu_item(std::string_view name);
   ToolbarModel::Button& tool_button(std::string_view name) const;
 
-  void set_handler(std::string_view name, Command::Handler handler) { command(name).set_handler(std::move(handler)); }
-  void set_behaviour(std::string_view name, std::unique_ptr<CommandBehaviour> behaviour) {
-    command(name).set_behaviour(std::move(behaviour));
+  void set_handler(CommandId id, Command::Handler handler) { command(id).set_handler(std::move(handler)); }
+  void set_behaviour(CommandId id, std::unique_ptr<CommandBehaviour> behaviour) {
+    command(id).set_behaviour(std::move(behaviour));
   }
 
   /// The window's key press, after the browser pane and the AltGr check;

@@ -24,14 +24,14 @@ void Navigation::address_key(char& key) {
   if (address.empty()) return;
   browser_.navigate(address);
   window_.set_source_text("");
-  if (history().add(address)) commands_.command("ActBack").set_enabled(history().count() >= 2);
+  if (history().add(address)) commands_.command(CommandId::ActBack).set_enabled(history().count() >= 2);
 }
 
 void Navigation::back() {
   commands_.tool_button("ActForward").set_enabled(true);
   window_.set_address_text(history().at(history().index_of(window_.address_text()) - 1));
   browser_.go_back();
-  if (history().index_of(window_.address_text()) == 0) commands_.command("ActBack").set_enabled(false);
+  if (history().index_of(window_.address_text()) == 0) commands_.command(CommandId::ActBack).set_enabled(false);
 }
 
 void Navigation::forward() {
@@ -39,7 +39,7 @@ void Navigation::forward() {
   if (index == history().count() - 2) commands_.tool_button("ActForward").set_enabled(false);
   window_.set_address_text(history().at(index + 1));
   browser_.go_forward();
-  commands_.command("ActBack").set_enabled(true);
+  commands_.command(CommandId::ActBack).set_enabled(true);
 }
 
 void Navigation::stop() {
@@ -49,10 +49,10 @@ void Navigation::stop() {
 
 void Navigation::before_navigate(const std::string& url) { status_bar_.set_single_text(url); }
 
-void Navigation::download_begin() { commands_.command("ActStop").set_enabled(true); }
+void Navigation::download_begin() { commands_.command(CommandId::ActStop).set_enabled(true); }
 
 void Navigation::download_complete() {
-  commands_.command("ActStop").set_enabled(false);
+  commands_.command(CommandId::ActStop).set_enabled(false);
   status_bar_.set_single_text("");
   show_document_title();
 }

@@ -14,8 +14,11 @@ namespace tagpad {
 /// into the window's image list.
 class ToolbarModel {
  public:
+  // The toolbar's layout, in pixels at 96 dots per inch. The build renders
+  // the images at `ImageSize`, reading it from this line.
   static constexpr int ImageCount = 11;
   static constexpr int ImageSize = 32;
+  static constexpr int ButtonHeight = 38;
   /// Width of a button that does not size itself to its content.
   static constexpr int ButtonWidth = 79;
   static constexpr int SeparatorWidth = 3;

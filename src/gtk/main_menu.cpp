@@ -26,7 +26,7 @@ void show_shortcut(Gtk::MenuItem& widget, const Shortcut& shortcut) {
 
 MainMenu::MainMenu(Gtk::MenuBar& bar, MenuModel& model, ApplicationHint& hint) : hint_(hint) {
   add_items(bar, model.root());
-  bar.signal_deactivate().connect([this] { hint_.set(""); });
+  connections_.add(bar.signal_deactivate().connect([this] { hint_.set(""); }));
 }
 
 void MainMenu::add_items(Gtk::MenuShell& shell, MenuModel::Item& parent) {
@@ -42,14 +42,14 @@ void MainMenu::add_items(Gtk::MenuShell& shell, MenuModel::Item& parent) {
       if (property == BoundControl::Property::Caption) widget->set_label(mnemonic_label(item.caption()));
       if (property == BoundControl::Property::Visible) widget->set_visible(item.visible());
     });
-    widget->signal_select().connect([this, &item] { hint_.set_from_control(&item); });
+    connections_.add(widget->signal_select().connect([this, &item] { hint_.set_from_control(&item); }));
     if (item.items().empty()) {
-      widget->signal_activate().connect([&item] { item.click(); });
+      connections_.add(widget->signal_activate().connect([&item] { item.click(); }));
     } else {
       auto* submenu = Gtk::make_managed<Gtk::Menu>();
       add_items(*submenu, item);
       // The items' commands decide their states before the submenu is drawn.
-      submenu->signal_show().connect([&item] { item.refresh_sub_item_commands(); });
+      connections_.add(submenu->signal_show().connect([&item] { item.refresh_sub_item_commands(); }));
       widget->set_submenu(*submenu);
     }
     shell.append(*widget);

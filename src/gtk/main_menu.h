@@ -4,6 +4,7 @@
 
 #include "core/application_hint.h"
 #include "core/menu_model.h"
+#include "gtk/connections.h"
 
 #include <gtkmm/menubar.h>
 #include <gtkmm/menushell.h>
@@ -22,6 +23,8 @@ class MainMenu {
 
   // Borrowed
   ApplicationHint& hint_;
+  // The widgets outlive this object; their handlers end with it.
+  Connections connections_;
 };
 
 }  // namespace tagpad

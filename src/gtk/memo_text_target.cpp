@@ -2,14 +2,12 @@
 // Copyright (c) 2026 the Tagpad developers
 #include "gtk/memo_text_target.h"
 
-#include "gtk/primary_selection_deferral.h"
-
 #include <memory>
 
 namespace tagpad {
 
-MemoTextTarget::MemoTextTarget(Gtk::TextView& view)
-    : view_(view), buffer_(gtk_text_view_get_buffer(view.gobj())) {}
+MemoTextTarget::MemoTextTarget(SourcePane& pane)
+    : pane_(pane), view_(pane.view()), buffer_(gtk_text_view_get_buffer(view_.gobj())) {}
 
 GtkTextIter MemoTextTarget::iter_at(std::size_t offset) const {
   GtkTextIter iter;
@@ -43,7 +41,7 @@ void MemoTextTarget::set_selection(std::size_t start, std::size_t length) {
   GtkTextIter caret = iter_at(start + length);
   // Find and replace move the selection in bursts: one claim of the PRIMARY
   // selection after the burst, not one per mark moved.
-  const PrimarySelectionDeferral deferral(view_.gobj());
+  const PrimarySelectionDeferral::Hold deferral(pane_.primary_selection());
   gtk_text_buffer_select_range(buffer_, &caret, &anchor);
   gtk_text_view_scroll_mark_onscreen(view_.gobj(), gtk_text_buffer_get_insert(buffer_));
 }

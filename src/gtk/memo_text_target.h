@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/text_target.h"
+#include "gtk/source_pane.h"
 
 #include <gtkmm/textview.h>
 #include <gtksourceview/gtksource.h>
@@ -13,7 +14,7 @@ namespace tagpad {
 /// characters, a line break being one "\n".
 class MemoTextTarget : public TextTarget {
  public:
-  explicit MemoTextTarget(Gtk::TextView& view);
+  explicit MemoTextTarget(SourcePane& pane);
 
   std::size_t length() const override;
   std::string read(std::size_t start, std::size_t count) const override;
@@ -32,7 +33,8 @@ class MemoTextTarget : public TextTarget {
   GtkTextIter iter_at(std::size_t offset) const;
   std::pair<std::size_t, std::size_t> selection() const;
 
-  // Borrowed from the window description.
+  // Borrowed
+  SourcePane& pane_;
   Gtk::TextView& view_;
   GtkTextBuffer* buffer_;
 };

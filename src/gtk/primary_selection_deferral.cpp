@@ -2,46 +2,11 @@
 // Copyright (c) 2026 the Tagpad developers
 #include "gtk/primary_selection_deferral.h"
 
+#include <glibmm/main.h>
+
 namespace tagpad {
 
 namespace {
-
-// Shared by every deferral of one buffer, from the detach to the claim. The
-// view unrealizes before it or its buffer goes, which ends the claim.
-struct PendingPrimaryClaim {
-  GtkTextView* view;
-  GtkTextBuffer* buffer;
-  GtkClipboard* primary;
-  unsigned depth = 0;
-  guint claim_source = 0;
-  gulong unrealize_id = 0;
-};
-
-constexpr const char* PendingKey = "tagpad-primary-selection-deferral";
-
-// Gives the clipboard back to the buffer; with `claim`, for its selection.
-void reattach(PendingPrimaryClaim* pending, bool claim) {
-  GtkTextBuffer* buffer = pending->buffer;
-  if (pending->claim_source) g_source_remove(pending->claim_source);
-  g_signal_handler_disconnect(pending->view, pending->unrealize_id);
-  g_object_set_data(G_OBJECT(buffer), PendingKey, nullptr);
-  gtk_text_buffer_add_selection_clipboard(buffer, pending->primary);
-  if (claim) {
-    // Reattaching claims nothing; setting a selection mark in place does.
-    GtkTextMark* bound = gtk_text_buffer_get_selection_bound(buffer);
-    GtkTextIter at;
-    gtk_text_buffer_get_iter_at_mark(buffer, &at, bound);
-    gtk_text_buffer_move_mark(buffer, bound, &at);
-  }
-  delete pending;
-}
-
-gboolean on_claim_due(gpointer data) {
-  auto* pending = static_cast<PendingPrimaryClaim*>(data);
-  pending->claim_source = 0;
-  reattach(pending, true);
-  return G_SOURCE_REMOVE;
-}
 
 // Giving the clipboard up while owning it collapses the selection, as when
 // another control takes it; the selection stays as it was.
@@ -56,37 +21,69 @@ void detach_keeping_selection(GtkTextBuffer* buffer, GtkClipboard* primary) {
   gtk_text_buffer_select_range(buffer, &insert, &bound);
 }
 
-// The view detaches the clipboard itself as it unrealizes; it must find it.
-void on_unrealize(GtkWidget*, gpointer data) { reattach(static_cast<PendingPrimaryClaim*>(data), false); }
+// Reattaching claims nothing; setting a selection mark in place does.
+void claim_for_selection(GtkTextBuffer* buffer) {
+  GtkTextMark* bound = gtk_text_buffer_get_selection_bound(buffer);
+  GtkTextIter at;
+  gtk_text_buffer_get_iter_at_mark(buffer, &at, bound);
+  gtk_text_buffer_move_mark(buffer, bound, &at);
+}
 
 }  // namespace
 
-PrimarySelectionDeferral::PrimarySelectionDeferral(GtkTextView* view) : buffer_(nullptr) {
-  // The view attaches the PRIMARY clipboard only while realized.
-  if (!gtk_widget_get_realized(GTK_WIDGET(view))) return;
-  buffer_ = GTK_TEXT_BUFFER(g_object_ref(gtk_text_view_get_buffer(view)));
-  auto* pending = static_cast<PendingPrimaryClaim*>(g_object_get_data(G_OBJECT(buffer_), PendingKey));
-  if (!pending) {
-    pending = new PendingPrimaryClaim{view, buffer_, gtk_widget_get_clipboard(GTK_WIDGET(view), GDK_SELECTION_PRIMARY)};
-    pending->unrealize_id = g_signal_connect(view, "unrealize", G_CALLBACK(on_unrealize), pending);
-    g_object_set_data(G_OBJECT(buffer_), PendingKey, pending);
-    detach_keeping_selection(buffer_, pending->primary);
-  }
-  // A new burst puts off the claim of the last one.
-  if (pending->claim_source) g_source_remove(pending->claim_source);
-  pending->claim_source = 0;
-  ++pending->depth;
-}
+PrimarySelectionDeferral::PrimarySelectionDeferral(Gtk::TextView& view) : view_(view) {}
 
 PrimarySelectionDeferral::~PrimarySelectionDeferral() {
-  if (!buffer_) return;
-  // Looked up afresh: an unrealize meanwhile has already given the clipboard back.
-  auto* pending = static_cast<PendingPrimaryClaim*>(g_object_get_data(G_OBJECT(buffer_), PendingKey));
-  g_object_unref(buffer_);
-  if (!pending || --pending->depth > 0) return;
+  if (buffer_) reattach(false);
+}
+
+PrimarySelectionDeferral::Hold::Hold(PrimarySelectionDeferral& deferral) {
+  if (!deferral.view_.get_realized()) return;
+  deferral_ = &deferral;
+  deferral.begin_hold();
+  detachment_ = deferral.detachment_;
+}
+
+PrimarySelectionDeferral::Hold::~Hold() {
+  if (deferral_) deferral_->end_hold(detachment_);
+}
+
+void PrimarySelectionDeferral::begin_hold() {
+  if (!buffer_) detach();
+  // A new burst puts off the claim of the last one.
+  claim_due_.disconnect();
+  ++depth_;
+}
+
+void PrimarySelectionDeferral::end_hold(unsigned detachment) {
+  if (!buffer_ || detachment != detachment_ || --depth_ > 0) return;
   // Each burst's end puts the claim off again.
-  if (pending->claim_source) g_source_remove(pending->claim_source);
-  pending->claim_source = g_timeout_add(ClaimDelayMs, on_claim_due, pending);
+  claim_due_.disconnect();
+  claim_due_ =
+      Glib::signal_timeout().connect(sigc::mem_fun(*this, &PrimarySelectionDeferral::on_claim_due), ClaimDelayMs);
+}
+
+void PrimarySelectionDeferral::detach() {
+  buffer_ = view_.get_buffer();
+  primary_ = gtk_widget_get_clipboard(GTK_WIDGET(view_.gobj()), GDK_SELECTION_PRIMARY);
+  depth_ = 0;
+  ++detachment_;
+  unrealize_ = view_.signal_unrealize().connect([this] { reattach(false); });
+  detach_keeping_selection(buffer_->gobj(), primary_);
+}
+
+void PrimarySelectionDeferral::reattach(bool claim) {
+  claim_due_.disconnect();
+  unrealize_.disconnect();
+  const Glib::RefPtr<Gtk::TextBuffer> buffer = std::move(buffer_);
+  gtk_text_buffer_add_selection_clipboard(buffer->gobj(), primary_);
+  if (claim) claim_for_selection(buffer->gobj());
+}
+
+bool PrimarySelectionDeferral::on_claim_due() {
+  claim_due_ = {};  // the source ends as this returns
+  reattach(true);
+  return false;
 }
 
 }  // namespace tagpad

@@ -116,7 +116,7 @@ void SourcePane::follow_focus() {
   if (view_.has_focus() || !view_.get_realized())
     unfocused_.reset();
   else if (!unfocused_)
-    unfocused_.emplace(view_.gobj());
+    unfocused_.emplace(primary_selection_);
 }
 
 void SourcePane::on_buffer_changed() {

@@ -25,6 +25,8 @@ class SourcePane {
   SourcePane& operator=(const SourcePane&) = delete;
 
   Gtk::TextView& view() { return view_; }
+  /// Holds on it put off the view's claims of the PRIMARY selection.
+  PrimarySelectionDeferral& primary_selection() { return primary_selection_; }
   std::string text() const;
   /// Hands the whole text to `use` for the length of the call, uncopied.
   void lend_text(const std::function<void(std::string_view)>& use) const;
@@ -72,10 +74,11 @@ class SourcePane {
   gulong realize_id_ = 0;
   gulong unrealize_id_ = 0;
   int redraw_suspensions_ = 0;
+  PrimarySelectionDeferral primary_selection_{view_};
   // Without the focus the pane leaves the PRIMARY selection alone: a control
   // or program taking it would collapse the pane's selection, which the pane
   // keeps while unfocused.
-  std::optional<PrimarySelectionDeferral> unfocused_;
+  std::optional<PrimarySelectionDeferral::Hold> unfocused_;
   // set_text deletes and inserts; the pair is one change to its observers.
   bool setting_text_ = false;
   sigc::signal<void()> change_;

@@ -16,12 +16,11 @@ Splitter::Splitter(Gtk::EventBox& bar, Gtk::Widget& line, Gtk::Widget& editor, G
   preview_.get_size_request(width, height);
   preview_height_ = height;
   bar_.add_events(Gdk::BUTTON_PRESS_MASK | Gdk::BUTTON_RELEASE_MASK | Gdk::POINTER_MOTION_MASK);
-  bar_.signal_realize().connect([this] {
-    bar_.get_window()->set_cursor(Gdk::Cursor::create(bar_.get_display(), "ns-resize"));
-  });
-  bar_.signal_button_press_event().connect(sigc::mem_fun(*this, &Splitter::on_press), false);
-  bar_.signal_motion_notify_event().connect(sigc::mem_fun(*this, &Splitter::on_motion), false);
-  bar_.signal_button_release_event().connect(sigc::mem_fun(*this, &Splitter::on_release), false);
+  connections_.add(bar_.signal_realize().connect(
+      [this] { bar_.get_window()->set_cursor(Gdk::Cursor::create(bar_.get_display(), "ns-resize")); }));
+  connections_.add(bar_.signal_button_press_event().connect(sigc::mem_fun(*this, &Splitter::on_press), false));
+  connections_.add(bar_.signal_motion_notify_event().connect(sigc::mem_fun(*this, &Splitter::on_motion), false));
+  connections_.add(bar_.signal_button_release_event().connect(sigc::mem_fun(*this, &Splitter::on_release), false));
   line_.set_no_show_all(true);
 }
 

@@ -2,6 +2,8 @@
 // Copyright (c) 2026 the Tagpad developers
 #pragma once
 
+#include "gtk/connections.h"
+
 #include <gtkmm/eventbox.h>
 #include <gtkmm/widget.h>
 
@@ -37,6 +39,8 @@ class Splitter {
   bool dragging_ = false;
   double press_root_y_ = 0;
   int press_height_ = 0;
+  // To the bar, which outlives this object.
+  Connections connections_;
 };
 
 }  // namespace tagpad

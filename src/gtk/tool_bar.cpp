@@ -13,14 +13,14 @@
 namespace tagpad {
 namespace {
 
-constexpr std::array<const char*, 11> ImageFiles = {
-    "img00_new",     "img01_run",  "img02_open",    "img03_save",    "img04_exit",  "img05_forward",
-    "img06_back",    "img07_stop", "img08_notepad", "img09_source", "img10_about"};
-constexpr int ButtonHeight = 38;
+constexpr std::array<const char*, ToolbarModel::ImageCount> ImageFiles = {
+    "img00_new",  "img01_run",  "img02_open",    "img03_save",   "img04_exit", "img05_forward",
+    "img06_back", "img07_stop", "img08_notepad", "img09_source", "img10_about"};
 
 Gtk::Image& image(int index) {
   auto* picture = Gtk::make_managed<Gtk::Image>(Gdk::Pixbuf::create_from_resource(
-      std::string("/org/tagpad/images/") + ImageFiles.at(static_cast<std::size_t>(index)) + ".png"));
+      std::string("/org/tagpad/images/") + ImageFiles.at(static_cast<std::size_t>(index)) + ".png",
+      ToolbarModel::ImageSize, ToolbarModel::ImageSize));
   picture->show();
   return *picture;
 }
@@ -34,7 +34,7 @@ ToolBar::ToolBar(Gtk::Toolbar& toolbar, ToolbarModel& model, ApplicationHint& hi
   // motion that no child keeps arrives.
   Gtk::Widget& top = *toolbar_.get_toplevel();
   top.add_events(Gdk::POINTER_MOTION_MASK | Gdk::LEAVE_NOTIFY_MASK);
-  top.signal_motion_notify_event().connect(
+  connections_.add(top.signal_motion_notify_event().connect(
       [this](GdkEventMotion* event) {
         const int x = static_cast<int>(event->x_root), y = static_cast<int>(event->y_root);
         const ToolbarModel::Button* button = button_at(x, y);
@@ -42,15 +42,15 @@ ToolBar::ToolBar(Gtk::Toolbar& toolbar, ToolbarModel& model, ApplicationHint& hi
         tooltips_.pointer_moved(button, x, y);
         return false;
       },
-      false);
-  top.signal_leave_notify_event().connect(
+      false));
+  connections_.add(top.signal_leave_notify_event().connect(
       [this](GdkEventCrossing* event) {
         if (event->detail == GDK_NOTIFY_INFERIOR) return false;
         hint_.set_from_control(nullptr);
         tooltips_.pointer_left();
         return false;
       },
-      false);
+      false));
 }
 
 Gtk::ToolItem& ToolBar::make_item(ToolbarModel::Button& button) {
@@ -59,19 +59,19 @@ Gtk::ToolItem& ToolBar::make_item(ToolbarModel::Button& button) {
     // A GtkSeparatorToolItem is never narrower than the toolbar's 12-pixel
     // space; an empty item takes exactly the width asked of it.
     item = Gtk::make_managed<Gtk::ToolItem>();
-    item->set_size_request(ToolbarModel::SeparatorWidth, ButtonHeight);
+    item->set_size_request(ToolbarModel::SeparatorWidth, ToolbarModel::ButtonHeight);
     item->get_accessible()->set_role(Atk::ROLE_SEPARATOR);
   } else {
     auto* tool_button = Gtk::make_managed<Gtk::ToolButton>();
     if (button.image_index()) tool_button->set_icon_widget(image(*button.image_index()));
     tool_button->set_label(plain_label(button.caption()));
     tool_button->set_is_important(!button.caption().empty());
-    tool_button->set_size_request(button.auto_size() ? -1 : ToolbarModel::ButtonWidth, ButtonHeight);
+    tool_button->set_size_request(button.auto_size() ? -1 : ToolbarModel::ButtonWidth, ToolbarModel::ButtonHeight);
     tool_button->get_accessible()->set_name(accessible_name(button.caption(), button.hint()));
-    tool_button->signal_clicked().connect([this, &button] {
+    connections_.add(tool_button->signal_clicked().connect([this, &button] {
       tooltips_.dismiss();
       button.click();
-    });
+    }));
     item = tool_button;
   }
   item->set_name(button.name());

@@ -5,6 +5,7 @@
 #include "core/application_hint.h"
 #include "core/toolbar_model.h"
 #include "core/tooltip_controller.h"
+#include "gtk/connections.h"
 #include "gtk/glib_timer_service.h"
 #include "gtk/tooltip_window.h"
 
@@ -40,6 +41,8 @@ class ToolBar {
   GlibTimerService tooltip_timers_;
   TooltipWindow tooltip_window_;
   TooltipController tooltips_{tooltip_timers_, tooltip_window_};
+  // To the window and the buttons, which outlive this object.
+  Connections connections_;
 };
 
 }  // namespace tagpad

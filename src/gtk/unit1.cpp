@@ -16,8 +16,8 @@
 #include "gtk/unit2.h"
 
 #include <glibmm/exceptionhandler.h>
-#include <gtkmm/cssprovider.h>
 #include <glibmm/main.h>
+#include <gtkmm/cssprovider.h>
 #include <gtkmm/eventbox.h>
 #include <gtkmm/textview.h>
 
@@ -67,91 +67,107 @@ std::unique_ptr<TForm1> TForm1::create(Services& services) {
 
 TForm1::TForm1(BaseObjectType* object, const Glib::RefPtr<Gtk::Builder>& builder, Services& services)
     : Gtk::Window(object),
+      services_(services),
       Edit1(widget<Gtk::Entry>(builder, Ui, "Edit1")),
       StatusBar1(widget<Gtk::Label>(builder, Ui, "StatusBar1")),
       Panel1(widget<Gtk::Box>(builder, Ui, "Panel1")),
       Panel2(widget<Gtk::Box>(builder, Ui, "Panel2")),
       Memo(widget<Gtk::TextView>(builder, Ui, "Memo")),
-      WebBrowser(services.code_page),
-      web_downloads(WebBrowser, services.file_chooser),
       Splitter1(widget<Gtk::EventBox>(builder, Ui, "Splitter1"), widget<Gtk::Widget>(builder, Ui, "SplitterLine"),
                 Panel2, Panel1),
-      printer_settings(services.printers),
-      memo_document(Memo),
-      preview_printer(WebBrowser.widget()),
-      memo_target(Memo.view()),
-      edit1_target(Edit1),
-      find_dialog(*this, find_state, false,
-                  {.find_next = [this] { find_next(find_target_, find_state); }, .replace = {}, .replace_all = {}}),
-      replace_dialog(*this, replace_state, true,
-                     {.find_next = [this] { find_next(replace_target_, replace_state); },
-                      .replace = [this] { replace_next(); },
-                      .replace_all = [this] { replace_every(); }}),
-      MainMenu1(widget<Gtk::MenuBar>(builder, Ui, "MainMenu1"), commands.main_menu(), application_hint),
-      ToolBar1(widget<Gtk::Toolbar>(builder, Ui, "ToolBar1"), commands.tool_bar(), application_hint),
-      navigation(WebBrowser, *this, commands, status_bar),
-      preview(WebBrowser, *this, navigation, services.code_page),
-      services_(services) {
+      MainMenu1(widget<Gtk::MenuBar>(builder, Ui, "MainMenu1"), commands_.main_menu(), application_hint_),
+      ToolBar1(widget<Gtk::Toolbar>(builder, Ui, "ToolBar1"), commands_.tool_bar(), application_hint_) {
+  place(builder);
+  bind_commands();
+  embed_browser(builder);
+  apply_memo_font();
+  connect_signals();
+}
+
+void TForm1::place(const Glib::RefPtr<Gtk::Builder>& builder) {
   move(Left, Top);
   set_default_size(ClientWidth, start_height(builder));
   name_widgets_after_ids(builder);
-  commands.set_handler("Action1", [this] { Action1Execute(); });
-  commands.set_handler("Action2", [this] { Action2Execute(); });
-  commands.set_handler("Action3", [this] { Action3Execute(); });
-  commands.set_handler("Action4", [this] { Action4Execute(); });
-  commands.set_handler("Action5", [this] { Action5Execute(); });
-  commands.set_handler("Action6", [this] { Action6Execute(); });
-  commands.set_handler("Action8", [this] { Action8Execute(); });
-  commands.set_handler("Action9", [this] { Action9Execute(); });
-  commands.set_handler("Action10", [this] { Action10Execute(); });
-  commands.set_handler("ActBack", [this] { ActBackExecute(); });
-  commands.set_handler("AcFoward", [this] { AcFowardExecute(); });
-  commands.set_handler("ActStop", [this] { ActStopExecute(); });
-  const std::pair<const char*, EditCommand> edit_commands[] = {
-      {"EditCut1", EditCommand::Cut},       {"EditCopy1", EditCommand::Copy},
-      {"EditPaste1", EditCommand::Paste},   {"EditUndo1", EditCommand::Undo},
-      {"EditSelectAll1", EditCommand::SelectAll}};
-  for (const auto& [name, kind] : edit_commands)
-    commands.set_behaviour(name, std::make_unique<EditBehaviour>(
-                                     kind, focused_target_, clipboard));
-  commands.set_behaviour("SearchFind1", std::make_unique<FindBehaviour>(focused_target_,
-                                                                       [this](TextTarget& target) {
-                                                                         find_target_ = &target;
-                                                                         find_dialog.show_dialog();
-                                                                       }));
-  commands.set_behaviour("SearchReplace1", std::make_unique<FindBehaviour>(focused_target_,
-                                                                          [this](TextTarget& target) {
-                                                                            replace_target_ = &target;
-                                                                            replace_dialog.show_dialog();
-                                                                          }));
-  commands.set_behaviour("FileOpen1", std::make_unique<DialogBehaviour>([this] { FileOpen1Execute(); }));
-  commands.set_behaviour("FilePageSetup1", std::make_unique<DialogBehaviour>([this] { FilePageSetup1Execute(); }));
-  commands.set_behaviour("FilePrintSetup1", std::make_unique<DialogBehaviour>([this] { FilePrintSetup1Execute(); }));
-  commands.set_behaviour("PrintDlg1", std::make_unique<DialogBehaviour>([this] { PrintDlg1Execute(); }));
-  Memo.signal_change().connect(sigc::mem_fun(*this, &TForm1::MemoChange));
-  Memo.view().signal_key_press_event().connect(sigc::mem_fun(*this, &TForm1::on_memo_key_press), false);
-  Edit1.signal_key_press_event().connect(sigc::mem_fun(*this, &TForm1::on_edit1_key_press), false);
-  status_bar.set_on_changed([this] { StatusBar1.set_text(std::string(status_bar.displayed_text())); });
+}
+
+void TForm1::bind_commands() {
+  using Id = CommandId;
+  const std::pair<CommandId, void (TForm1::*)()> handlers[] = {
+      {Id::Action1, &TForm1::Action1Execute},   {Id::Action2, &TForm1::Action2Execute},
+      {Id::Action3, &TForm1::Action3Execute},   {Id::Action4, &TForm1::Action4Execute},
+      {Id::Action5, &TForm1::Action5Execute},   {Id::Action6, &TForm1::Action6Execute},
+      {Id::Action8, &TForm1::Action8Execute},   {Id::Action9, &TForm1::Action9Execute},
+      {Id::Action10, &TForm1::Action10Execute}, {Id::ActBack, &TForm1::ActBackExecute},
+      {Id::AcFoward, &TForm1::AcFowardExecute}, {Id::ActStop, &TForm1::ActStopExecute}};
+  for (const auto& [id, handler] : handlers) commands_.set_handler(id, sigc::mem_fun(*this, handler));
+  const std::pair<CommandId, EditCommand> edit_commands[] = {{Id::EditCut1, EditCommand::Cut},
+                                                             {Id::EditCopy1, EditCommand::Copy},
+                                                             {Id::EditPaste1, EditCommand::Paste},
+                                                             {Id::EditUndo1, EditCommand::Undo},
+                                                             {Id::EditSelectAll1, EditCommand::SelectAll}};
+  for (const auto& [id, kind] : edit_commands)
+    commands_.set_behaviour(id, std::make_unique<EditBehaviour>(kind, focused_target_, clipboard_));
+  commands_.set_behaviour(Id::SearchFind1,
+                          std::make_unique<FindBehaviour>(focused_target_, sigc::mem_fun(*this, &TForm1::open_find)));
+  commands_.set_behaviour(Id::SearchReplace1, std::make_unique<FindBehaviour>(
+                                                  focused_target_, sigc::mem_fun(*this, &TForm1::open_replace)));
+  const std::pair<CommandId, void (TForm1::*)()> dialogs[] = {{Id::FileOpen1, &TForm1::FileOpen1Execute},
+                                                              {Id::FilePageSetup1, &TForm1::FilePageSetup1Execute},
+                                                              {Id::FilePrintSetup1, &TForm1::FilePrintSetup1Execute},
+                                                              {Id::PrintDlg1, &TForm1::PrintDlg1Execute}};
+  for (const auto& [id, handler] : dialogs)
+    commands_.set_behaviour(id, std::make_unique<DialogBehaviour>(sigc::mem_fun(*this, handler)));
+}
+
+void TForm1::open_find(TextTarget& target) {
+  find_target_ = &target;
+  find_dialog_.show_dialog();
+}
+
+void TForm1::open_replace(TextTarget& target) {
+  replace_target_ = &target;
+  replace_dialog_.show_dialog();
+}
+
+SearchDialog::Handlers TForm1::find_requests() {
+  return {.find_next = [this] { find_next(find_target_, find_state_); }, .replace = {}, .replace_all = {}};
+}
+
+SearchDialog::Handlers TForm1::replace_requests() {
+  return {.find_next = [this] { find_next(replace_target_, replace_state_); },
+          .replace = sigc::mem_fun(*this, &TForm1::replace_next),
+          .replace_all = sigc::mem_fun(*this, &TForm1::replace_every)};
+}
+
+void TForm1::embed_browser(const Glib::RefPtr<Gtk::Builder>& builder) {
   widget<Gtk::Box>(builder, Ui, "WebBrowserHost").pack_start(WebBrowser.widget(), true, true);
   WebBrowser.widget().show();
   let_panes_shrink(builder, WebBrowser.widget());
-  apply_memo_font();
-
-  WebBrowser.signal_before_navigate2().connect(sigc::mem_fun(*this, &TForm1::WebBrowserBeforeNavigate2));
-  WebBrowser.signal_download_begin().connect(sigc::mem_fun(*this, &TForm1::WebBrowserDownloadBegin));
-  WebBrowser.signal_download_complete().connect(sigc::mem_fun(*this, &TForm1::WebBrowserDownloadComplete));
-  WebBrowser.signal_status_text_change().connect(sigc::mem_fun(*this, &TForm1::WebBrowserStatusTextChange));
-  signal_delete_event().connect(sigc::mem_fun(*this, &TForm1::on_delete), false);
-  signal_key_press_event().connect(sigc::mem_fun(*this, &TForm1::on_key_press), false);
-  // The commands refresh when the program falls idle after an event, not in
-  // a loop of its own, so a program left alone sleeps.
-  signal_event_after().connect([this](GdkEvent*) { queue_idle_refresh(); });
-  // A wait for the engine may be running below this handler; it must end
-  // so that the main loop can.
-  signal_hide().connect([this] { WebBrowser.abandon_waits(); });
 }
 
-TForm1::~TForm1() = default;
+void TForm1::connect_signals() {
+  connections_.add(Memo.signal_change().connect(sigc::mem_fun(*this, &TForm1::MemoChange)));
+  connections_.add(
+      Memo.view().signal_key_press_event().connect(sigc::mem_fun(*this, &TForm1::on_memo_key_press), false));
+  connections_.add(Edit1.signal_key_press_event().connect(sigc::mem_fun(*this, &TForm1::on_edit1_key_press), false));
+  status_bar_.set_on_changed(sigc::mem_fun(*this, &TForm1::show_status_text));
+  connections_.add(
+      WebBrowser.signal_before_navigate2().connect(sigc::mem_fun(*this, &TForm1::WebBrowserBeforeNavigate2)));
+  connections_.add(WebBrowser.signal_download_begin().connect(sigc::mem_fun(*this, &TForm1::WebBrowserDownloadBegin)));
+  connections_.add(
+      WebBrowser.signal_download_complete().connect(sigc::mem_fun(*this, &TForm1::WebBrowserDownloadComplete)));
+  connections_.add(
+      WebBrowser.signal_status_text_change().connect(sigc::mem_fun(*this, &TForm1::WebBrowserStatusTextChange)));
+  connections_.add(signal_delete_event().connect(sigc::mem_fun(*this, &TForm1::on_delete), false));
+  connections_.add(signal_key_press_event().connect(sigc::mem_fun(*this, &TForm1::on_key_press), false));
+  // The commands refresh when the program falls idle after an event, not in
+  // a loop of its own, so a program left alone sleeps.
+  connections_.add(signal_event_after().connect(sigc::hide(sigc::mem_fun(*this, &TForm1::queue_idle_refresh))));
+  connections_.add(signal_hide().connect(sigc::mem_fun(*this, &TForm1::on_hide_abandon_waits)));
+}
+
+// A refresh still queued would run on a window that is gone.
+TForm1::~TForm1() { idle_refresh_.disconnect(); }
 
 void TForm1::apply_memo_font() {
   if (!memo_font_) {
@@ -161,7 +177,7 @@ void TForm1::apply_memo_font() {
   // A negative height is the character height, a positive one the cell's;
   // CSS sizes the character, so both read as that many pixels.
   memo_font_->load_from_data("textview { font-family: \"MS Sans Serif\", \"NanumGothic\", sans-serif; font-size: " +
-                             std::to_string(std::abs(memo_font_height)) + "px; }");
+                             std::to_string(std::abs(memo_font_height_)) + "px; }");
 }
 
 int TForm1::screen_ppi() const {
@@ -184,17 +200,17 @@ void TForm1::MemoKeyDown(unsigned key, KeySuppression::Modifiers shift) { Suppre
 bool TForm1::MemoKeyPress() { return SuppressKey.discards_char(); }
 
 void TForm1::MemoChange() {
-  status_bar.set_single_text_mode(true);
-  status_bar.set_single_text(line_count_text(line_count(Memo.line_count(), Memo.last_line_empty())));
+  status_bar_.set_single_text_mode(true);
+  status_bar_.set_single_text(line_count_text(line_count(Memo.line_count(), Memo.last_line_empty())));
 }
 
 void TForm1::Action8Execute() {
-  memo_font_height = stepped_font_height(memo_font_height, screen_ppi(), FontStep::Larger);
+  memo_font_height_ = stepped_font_height(memo_font_height_, screen_ppi(), FontStep::Larger);
   apply_memo_font();
 }
 
 void TForm1::Action9Execute() {
-  memo_font_height = stepped_font_height(memo_font_height, screen_ppi(), FontStep::Smaller);
+  memo_font_height_ = stepped_font_height(memo_font_height_, screen_ppi(), FontStep::Smaller);
   apply_memo_font();
 }
 
@@ -203,18 +219,24 @@ bool TForm1::on_delete(GdkEventAny*) {
   return true;
 }
 
+// A wait for the engine may be running below this handler; it must end so
+// that the main loop can.
+void TForm1::on_hide_abandon_waits() { WebBrowser.abandon_waits(); }
+
+void TForm1::show_status_text() { StatusBar1.set_text(std::string(status_bar_.displayed_text())); }
+
 void TForm1::queue_idle_refresh() {
   if (idle_refresh_queued_) return;
   idle_refresh_queued_ = true;
-  // Bound to the window, which is trackable: the source goes with it.
-  Glib::signal_idle().connect_once(sigc::mem_fun(*this, &TForm1::idle_refresh));
+  idle_refresh_ = Glib::signal_idle().connect(sigc::mem_fun(*this, &TForm1::idle_refresh));
 }
 
-void TForm1::idle_refresh() {
+bool TForm1::idle_refresh() {
   idle_refresh_queued_ = false;
-  if (!get_visible() || !get_sensitive() || get_modal()) return;
+  if (!get_visible() || !get_sensitive() || get_modal()) return false;
   FocusedTarget::Hold one_lookup(focused_target_);
-  commands.idle_refresh();
+  commands_.idle_refresh();
+  return false;
 }
 
 bool TForm1::on_key_press(GdkEventKey* event) {
@@ -229,34 +251,34 @@ bool TForm1::on_key_press(GdkEventKey* event) {
                                      .alt_gr = (event->state & GDK_MOD5_MASK) != 0});
   if (!key) return false;
   FocusedTarget::Hold one_lookup(focused_target_);
-  return commands.dispatch_shortcut(*key);
+  return commands_.dispatch_shortcut(*key);
 }
 
 void TForm1::FormCreate() {
-  application_hint.set_on_changed([this] { ShowHint(); });
+  application_hint_.set_on_changed(sigc::mem_fun(*this, &TForm1::ShowHint));
   OD.settings.initial_dir = services_.program_folder;
   SD.settings.initial_dir = OD.settings.initial_dir;
-  preview.show_source_text();
-  navigation.create_history_list();
+  preview_.show_source_text();
+  navigation_.create_history_list();
 }
 
-void TForm1::ShowHint() { status_bar.show_hint(application_hint.text()); }
+void TForm1::ShowHint() { status_bar_.show_hint(application_hint_.text()); }
 
-void TForm1::Action1Execute() { preview.new_document(); }
+void TForm1::Action1Execute() { preview_.new_document(); }
 
 void TForm1::Action2Execute() {
   if (SD.execute(services_.file_chooser))
-    save_document(services_.file_system, SD.file_name(), services_.code_page, memo_document);
+    save_document(services_.file_system, SD.file_name(), services_.code_page, memo_document_);
 }
 
 void TForm1::Action3Execute() {
   if (OD.execute(services_.file_chooser))
-    open_document(services_.file_system, OD.file_name(), services_.code_page, memo_document);
+    open_document(services_.file_system, OD.file_name(), services_.code_page, memo_document_);
 }
 
 void TForm1::Action4Execute() { close(); }
 
-void TForm1::Action5Execute() { preview.run(); }
+void TForm1::Action5Execute() { preview_.run(); }
 
 void TForm1::Action6Execute() {
   // A box of its own for each use, destroyed when it closes or fails.
@@ -264,11 +286,11 @@ void TForm1::Action6Execute() {
   about->ShowModal();
 }
 
-void TForm1::Action10Execute() { preview.view_document_source(); }
+void TForm1::Action10Execute() { preview_.view_document_source(); }
 
 TextTarget* TForm1::focused_text_target() {
-  if (get_focus() == &Memo.view()) return &memo_target;
-  if (get_focus() == &Edit1) return &edit1_target;
+  if (get_focus() == &Memo.view()) return &memo_target_;
+  if (get_focus() == &Edit1) return &edit1_target_;
   return nullptr;
 }
 
@@ -282,17 +304,17 @@ void TForm1::find_next(TextTarget* target, const FindDialogState& state) {
 }
 
 void TForm1::replace_next() {
-  if (replace_target_ &&
-      replace(*replace_target_, replace_state.search_text(), replace_state.replacement_text(), replace_state.options()))
+  if (replace_target_ && replace(*replace_target_, replace_state_.search_text(), replace_state_.replacement_text(),
+                                 replace_state_.options()))
     return;
-  not_found(replace_state);
+  not_found(replace_state_);
 }
 
 void TForm1::replace_every() {
-  if (replace_target_ && replace_all(*replace_target_, replace_state.search_text(), replace_state.replacement_text(),
-                                     replace_state.options()) > 0)
+  if (replace_target_ && replace_all(*replace_target_, replace_state_.search_text(), replace_state_.replacement_text(),
+                                     replace_state_.options()) > 0)
     return;
-  not_found(replace_state);
+  not_found(replace_state_);
 }
 
 bool TForm1::on_edit1_key_press(GdkEventKey* event) {
@@ -302,42 +324,42 @@ bool TForm1::on_edit1_key_press(GdkEventKey* event) {
   return key == 0;
 }
 
-void TForm1::Edit1KeyPress(char& Key) { navigation.address_key(Key); }
+void TForm1::Edit1KeyPress(char& Key) { navigation_.address_key(Key); }
 
-void TForm1::ActBackExecute() { navigation.back(); }
+void TForm1::ActBackExecute() { navigation_.back(); }
 
-void TForm1::AcFowardExecute() { navigation.forward(); }
+void TForm1::AcFowardExecute() { navigation_.forward(); }
 
-void TForm1::ActStopExecute() { navigation.stop(); }
+void TForm1::ActStopExecute() { navigation_.stop(); }
 
 void TForm1::FileOpen1Execute() { OpenDialog1.execute(services_.file_chooser); }
 
 void TForm1::FilePageSetup1Execute() {
-  const PrinterSelection& printer = printer_settings.printer();
-  if (auto chosen = services_.print_dialogs.page_setup(printer_settings.page_setup(), locale_measure_unit(), printer))
-    printer_settings.accept_page_setup(chosen->values, chosen->printer);
+  const PrinterSelection& printer = printer_settings_.printer();
+  if (auto chosen = services_.print_dialogs.page_setup(printer_settings_.page_setup(), locale_measure_unit(), printer))
+    printer_settings_.accept_page_setup(chosen->values, chosen->printer);
 }
 
 void TForm1::FilePrintSetup1Execute() {
-  if (auto chosen = services_.print_dialogs.printer_setup(printer_settings.printer()))
-    printer_settings.accept_printer_setup(*chosen);
+  if (auto chosen = services_.print_dialogs.printer_setup(printer_settings_.printer()))
+    printer_settings_.accept_printer_setup(*chosen);
 }
 
 void TForm1::PrintDlg1Execute() {
-  const PrinterSelection& printer = printer_settings.printer();
-  auto chosen = services_.print_dialogs.print(printer_settings.print_dialog(), printer);
+  const PrinterSelection& printer = printer_settings_.printer();
+  auto chosen = services_.print_dialogs.print(printer_settings_.print_dialog(), printer);
   if (!chosen) return;
-  printer_settings.accept_print(chosen->values, chosen->printer);
-  preview_printer.print(printer_settings.printer(), printer_settings.page_setup(), locale_measure_unit());
+  printer_settings_.accept_print(chosen->values, chosen->printer);
+  preview_printer_.print(printer_settings_.printer(), printer_settings_.page_setup(), locale_measure_unit());
 }
 
-void TForm1::WebBrowserBeforeNavigate2(const std::string& url) { navigation.before_navigate(url); }
+void TForm1::WebBrowserBeforeNavigate2(const std::string& url) { navigation_.before_navigate(url); }
 
-void TForm1::WebBrowserDownloadBegin() { navigation.download_begin(); }
+void TForm1::WebBrowserDownloadBegin() { navigation_.download_begin(); }
 
-void TForm1::WebBrowserDownloadComplete() { navigation.download_complete(); }
+void TForm1::WebBrowserDownloadComplete() { navigation_.download_complete(); }
 
-void TForm1::WebBrowserStatusTextChange(const std::string& text) { navigation.status_text_change(text); }
+void TForm1::WebBrowserStatusTextChange(const std::string& text) { navigation_.status_text_change(text); }
 
 std::string TForm1::source_text() const { return Memo.text(); }
 
@@ -347,7 +369,7 @@ void TForm1::add_source_line(const std::string& line) { Memo.add_line(line); }
 
 std::string TForm1::address_text() const { return Edit1.get_text(); }
 
-void TForm1::set_address_text(const std::string& text) { edit1_target.set_text(text); }
+void TForm1::set_address_text(const std::string& text) { edit1_target_.set_text(text); }
 
 void TForm1::set_caption(const std::string& caption) { set_title(caption); }
 

@@ -13,6 +13,7 @@
 #include "core/preview_window.h"
 #include "core/printer_settings.h"
 #include "core/status_bar_model.h"
+#include "gtk/connections.h"
 #include "gtk/entry_text_target.h"
 #include "gtk/gtk_text_clipboard.h"
 #include "gtk/main_menu.h"
@@ -79,51 +80,31 @@ class TForm1 : public Gtk::Window, private PreviewWindow {
   void WebBrowserDownloadComplete();
   void WebBrowserStatusTextChange(const std::string& text);
 
-  // From unit1.ui, owned by the window
-  Gtk::Entry& Edit1;
-  Gtk::Label& StatusBar1;
-  Gtk::Box& Panel1;
-  Gtk::Box& Panel2;
-
-  // Owned
-  CommandTable commands;
-  ApplicationHint application_hint;
-  StatusBarModel status_bar;
-  SourcePane Memo;
-  tagpad::WebBrowser WebBrowser;
-  WebDownloads web_downloads;
-  Splitter Splitter1;
-  FileDialog OD{FileDialogKind::Open, document_filters()};
-  FileDialog SD{FileDialogKind::Save, document_filters()};
-  /// FileOpen1's own dialog, whose choice nothing uses.
-  FileDialog OpenDialog1{FileDialogKind::Open, {}};
-  PrinterSettings printer_settings;
-  MemoDocumentPane memo_document;
-  PreviewPrinter preview_printer;
-  KeySuppression SuppressKey;
-  MemoTextTarget memo_target;
-  EntryTextTarget edit1_target;
-  GtkTextClipboard clipboard;
-  /// The source pane's font height in pixels, negative for character height.
-  int memo_font_height = -13;
-  FindDialogState find_state;
-  FindDialogState replace_state;
-  SearchDialog find_dialog;
-  SearchDialog replace_dialog;
-  MainMenu MainMenu1;
-  ToolBar ToolBar1;
-  Navigation navigation;
-  PreviewCommands preview;
+  /// The tests' one way in to the components (gtk/unit1_testing.h).
+  class Testing;
 
  private:
+  // Construction steps, in order.
+  void place(const Glib::RefPtr<Gtk::Builder>& builder);
+  void bind_commands();
+  void embed_browser(const Glib::RefPtr<Gtk::Builder>& builder);
+  void connect_signals();
+  // What the find and replace commands and dialogs ask of the window.
+  SearchDialog::Handlers find_requests();
+  SearchDialog::Handlers replace_requests();
+  void open_find(TextTarget& target);
+  void open_replace(TextTarget& target);
+
   void apply_memo_font();
   bool on_delete(GdkEventAny*);
+  void on_hide_abandon_waits();
   bool on_key_press(GdkEventKey* event);
   bool on_memo_key_press(GdkEventKey* event);
+  bool on_edit1_key_press(GdkEventKey* event);
+  void show_status_text();
   int screen_ppi() const;
   void queue_idle_refresh();
-  void idle_refresh();
-  bool on_edit1_key_press(GdkEventKey* event);
+  bool idle_refresh();
 
   std::string source_text() const override;
   void set_source_text(const std::string& text) override;
@@ -138,6 +119,46 @@ class TForm1 : public Gtk::Window, private PreviewWindow {
   void replace_every();
   void not_found(const FindDialogState& state);
 
+  // Borrowed; first, as the members below are made from it.
+  Services& services_;
+
+  // From unit1.ui, owned by the window
+  Gtk::Entry& Edit1;
+  Gtk::Label& StatusBar1;
+  Gtk::Box& Panel1;
+  Gtk::Box& Panel2;
+
+  // Owned
+  CommandTable commands_;
+  ApplicationHint application_hint_;
+  StatusBarModel status_bar_;
+  SourcePane Memo;
+  tagpad::WebBrowser WebBrowser{services_.code_page};
+  WebDownloads web_downloads_{WebBrowser, services_.file_chooser};
+  Splitter Splitter1;
+  FileDialog OD{FileDialogKind::Open, document_filters()};
+  FileDialog SD{FileDialogKind::Save, document_filters()};
+  /// FileOpen1's own dialog, whose choice nothing uses.
+  FileDialog OpenDialog1{FileDialogKind::Open, {}};
+  PrinterSettings printer_settings_{services_.printers};
+  MemoDocumentPane memo_document_{Memo};
+  PreviewPrinter preview_printer_{WebBrowser.widget()};
+  KeySuppression SuppressKey;
+  MemoTextTarget memo_target_{Memo};
+  EntryTextTarget edit1_target_{Edit1};
+  GtkTextClipboard clipboard_;
+  /// The source pane's font height in pixels, negative for character height.
+  int memo_font_height_ = -13;
+  Glib::RefPtr<Gtk::CssProvider> memo_font_;
+  FindDialogState find_state_;
+  FindDialogState replace_state_;
+  SearchDialog find_dialog_{*this, find_state_, false, find_requests()};
+  SearchDialog replace_dialog_{*this, replace_state_, true, replace_requests()};
+  MainMenu MainMenu1;
+  ToolBar ToolBar1;
+  Navigation navigation_{WebBrowser, *this, commands_, status_bar_};
+  PreviewCommands preview_{WebBrowser, *this, navigation_, services_.code_page};
+
   // The text controls the two dialogs work on, captured when they open.
   TextTarget* find_target_ = nullptr;
   TextTarget* replace_target_ = nullptr;
@@ -145,10 +166,9 @@ class TForm1 : public Gtk::Window, private PreviewWindow {
   FocusedTarget focused_target_{[this] { return focused_text_target(); }};
 
   bool idle_refresh_queued_ = false;
-  Glib::RefPtr<Gtk::CssProvider> memo_font_;
-
-  // Borrowed
-  Services& services_;
+  sigc::connection idle_refresh_;
+  // Last, so that no handler runs while the members above are destroyed.
+  Connections connections_;
 };
 
 }  // namespace tagpad

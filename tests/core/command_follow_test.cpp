@@ -12,6 +12,7 @@
 
 using tagpad::BoundControl;
 using tagpad::Command;
+using tagpad::CommandId;
 using tagpad::CommandTable;
 using tagpad::Shortcut;
 using Property = tagpad::BoundControl::Property;
@@ -30,7 +31,7 @@ struct Recorder {
 
 TEST(CommandFollow, BackButtonIgnoresTheFirstDisablingThenFollows) {
   CommandTable table;
-  Command& back = table.command("ActBack");
+  Command& back = table.command(CommandId::ActBack);
   BoundControl& button = table.tool_button("ToolButton10");
   Recorder widget(button);
   ASSERT_TRUE(back.enabled());
@@ -51,7 +52,7 @@ TEST(CommandFollow, BackButtonIgnoresTheFirstDisablingThenFollows) {
 
 TEST(CommandFollow, StopButtonStaysDisabledThroughTheFirstDownload) {
   CommandTable table;
-  Command& stop = table.command("ActStop");
+  Command& stop = table.command(CommandId::ActStop);
   BoundControl& button = table.tool_button("ToolButton8");
   Recorder widget(button);
 
@@ -71,7 +72,7 @@ TEST(CommandFollow, StopButtonStaysDisabledThroughTheFirstDownload) {
 TEST(CommandFollow, ForwardButtonIsSwitchedDirectly) {
   CommandTable table;
   BoundControl& forward = table.tool_button("ActForward");
-  Command& command = table.command("AcFoward");
+  Command& command = table.command(CommandId::AcFoward);
   int runs = 0;
   command.set_handler([&runs] { ++runs; });
 
@@ -86,7 +87,7 @@ TEST(CommandFollow, ForwardButtonIsSwitchedDirectly) {
 
 TEST(CommandFollow, OnlyControlsShowingTheOldValueFollow) {
   CommandTable table;
-  Command& open = table.command("Action3");  // "불러오기"; N6 and ToolButton3 read "열기"
+  Command& open = table.command(CommandId::Action3);  // "불러오기"; N6 and ToolButton3 read "열기"
   Recorder menu(table.menu_item("N6"));
   open.set_caption("Open");
   EXPECT_EQ(table.menu_item("N6").caption(), "열기");
@@ -94,7 +95,7 @@ TEST(CommandFollow, OnlyControlsShowingTheOldValueFollow) {
   EXPECT_TRUE(menu.changes.empty());
   EXPECT_EQ(open.caption(), "Open");
 
-  Command& exit = table.command("Action4");  // caption and hint "끝내기"
+  Command& exit = table.command(CommandId::Action4);  // caption and hint "끝내기"
   exit.set_caption("Exit");
   EXPECT_EQ(table.menu_item("N8").caption(), "Exit");
   EXPECT_EQ(table.tool_button("ToolButton5").caption(), "종료");

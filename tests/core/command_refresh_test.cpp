@@ -11,6 +11,8 @@
 
 using tagpad::Command;
 using tagpad::CommandBehaviour;
+using tagpad::CommandId;
+using tagpad::command_name;
 using tagpad::CommandTable;
 
 namespace {
@@ -33,10 +35,10 @@ class FakeTarget : public CommandBehaviour {
   void execute(Command&) override { ++executes; }
 };
 
-FakeTarget& plug(CommandTable& table, const char* name) {
+FakeTarget& plug(CommandTable& table, CommandId id) {
   auto target = std::make_unique<FakeTarget>();
   FakeTarget& ref = *target;
-  table.set_behaviour(name, std::move(target));
+  table.set_behaviour(id, std::move(target));
   return ref;
 }
 
@@ -44,21 +46,22 @@ FakeTarget& plug(CommandTable& table, const char* name) {
 
 TEST(CommandRefresh, PlainCommandsWithoutHandlerTurnOffAndNeverRun) {
   CommandTable table;
-  for (const char* inert : {"Action11", "Action7"}) {
+  for (CommandId inert : {CommandId::Action11, CommandId::Action7}) {
     Command& command = table.command(inert);
+    SCOPED_TRACE(command.name());
     ASSERT_TRUE(command.enabled());
     command.refresh();
-    EXPECT_FALSE(command.enabled()) << inert;
-    EXPECT_FALSE(command.execute()) << inert;
+    EXPECT_FALSE(command.enabled());
+    EXPECT_FALSE(command.execute());
   }
   // A handler attached after the command turned off does not bring it back.
   int runs = 0;
-  table.set_handler("Action7", [&runs] { ++runs; });
-  EXPECT_FALSE(table.command("Action7").execute());
+  table.set_handler(CommandId::Action7, [&runs] { ++runs; });
+  EXPECT_FALSE(table.command(CommandId::Action7).execute());
   EXPECT_EQ(runs, 0);
 
-  table.set_handler("Action5", [&runs] { ++runs; });
-  Command& run = table.command("Action5");
+  table.set_handler(CommandId::Action5, [&runs] { ++runs; });
+  Command& run = table.command(CommandId::Action5);
   run.refresh();
   EXPECT_TRUE(run.enabled());
   EXPECT_TRUE(run.execute());
@@ -68,10 +71,11 @@ TEST(CommandRefresh, PlainCommandsWithoutHandlerTurnOffAndNeverRun) {
 
 TEST(CommandRefresh, EditCommandsFollowTheirTargetAndTurnOffWithoutOne) {
   CommandTable table;
-  for (const char* name : {"EditCut1", "EditCopy1", "EditPaste1", "EditUndo1", "EditSelectAll1"}) {
-    SCOPED_TRACE(name);
-    FakeTarget& target = plug(table, name);
-    Command& command = table.command(name);
+  using Id = CommandId;
+  for (Id id : {Id::EditCut1, Id::EditCopy1, Id::EditPaste1, Id::EditUndo1, Id::EditSelectAll1}) {
+    SCOPED_TRACE(command_name(id));
+    FakeTarget& target = plug(table, id);
+    Command& command = table.command(id);
     command.refresh();  // no text control has the focus
     EXPECT_FALSE(command.enabled());
     EXPECT_FALSE(command.execute());
@@ -85,39 +89,40 @@ TEST(CommandRefresh, EditCommandsFollowTheirTargetAndTurnOffWithoutOne) {
   }
   // Without any behaviour an edit command is treated the same.
   CommandTable bare;
-  bare.command("EditCut1").refresh();
-  EXPECT_FALSE(bare.command("EditCut1").enabled());
+  bare.command(CommandId::EditCut1).refresh();
+  EXPECT_FALSE(bare.command(CommandId::EditCut1).enabled());
 }
 
 TEST(CommandRefresh, DialogFindAndInertStandardCommandsKeepTheirState) {
   CommandTable table;
-  for (const char* name :
-       {"FileOpen1", "FilePrintSetup1", "FilePageSetup1", "PrintDlg1", "SearchFind1", "SearchReplace1"}) {
-    Command& command = table.command(name);
+  using Id = CommandId;
+  for (Id id : {Id::FileOpen1, Id::FilePrintSetup1, Id::FilePageSetup1, Id::PrintDlg1, Id::SearchFind1,
+                Id::SearchReplace1}) {
+    Command& command = table.command(id);
     command.refresh();
-    EXPECT_TRUE(command.enabled()) << name;
+    EXPECT_TRUE(command.enabled()) << command.name();
   }
-  for (const char* name : {"WindowClose1", "HelpContents1"}) {
-    Command& command = table.command(name);
+  for (Id id : {Id::WindowClose1, Id::HelpContents1}) {
+    Command& command = table.command(id);
     command.refresh();
-    EXPECT_FALSE(command.enabled()) << name;
-    EXPECT_FALSE(command.execute()) << name;
+    EXPECT_FALSE(command.enabled()) << command.name();
+    EXPECT_FALSE(command.execute()) << command.name();
   }
   // A dialog command runs its behaviour; with nothing attached nothing runs.
-  EXPECT_FALSE(table.command("PrintDlg1").execute());
-  FakeTarget& dialog = plug(table, "PrintDlg1");
-  EXPECT_TRUE(table.command("PrintDlg1").execute());
+  EXPECT_FALSE(table.command(CommandId::PrintDlg1).execute());
+  FakeTarget& dialog = plug(table, CommandId::PrintDlg1);
+  EXPECT_TRUE(table.command(CommandId::PrintDlg1).execute());
   EXPECT_EQ(dialog.updates, 1);
   EXPECT_EQ(dialog.executes, 1);
 }
 
 TEST(CommandRefresh, ExecuteRefreshesFirstAndPrefersTheHandler) {
   CommandTable table;
-  FakeTarget& target = plug(table, "EditCopy1");
+  FakeTarget& target = plug(table, CommandId::EditCopy1);
   target.present = true;
   int handled = 0;
-  table.set_handler("EditCopy1", [&handled] { ++handled; });
-  Command& copy = table.command("EditCopy1");
+  table.set_handler(CommandId::EditCopy1, [&handled] { ++handled; });
+  Command& copy = table.command(CommandId::EditCopy1);
   EXPECT_TRUE(copy.execute());
   EXPECT_EQ(handled, 1);
   EXPECT_EQ(target.executes, 0);
@@ -138,27 +143,27 @@ TEST(CommandRefresh, ExecuteRefreshesFirstAndPrefersTheHandler) {
 
 TEST(CommandRefresh, IdleRefreshCoversToolbarCommandsOnly) {
   CommandTable table;
-  for (const char* name : {"Action1", "Action5", "Action3", "Action2", "ActBack", "AcFoward", "ActStop", "Action4"}) {
-    table.set_handler(name, [] {});
-  }
+  using Id = CommandId;
+  for (Id id : {Id::Action1, Id::Action5, Id::Action3, Id::Action2, Id::ActBack, Id::AcFoward, Id::ActStop, Id::Action4})
+    table.set_handler(id, [] {});
   table.tool_button("ToolButton9").set_visible(false);
   table.idle_refresh();
   // Without handlers, the toolbar's remaining commands turn off; the hidden
   // button's command is left alone.
-  EXPECT_FALSE(table.command("Action10").enabled());
+  EXPECT_FALSE(table.command(CommandId::Action10).enabled());
   EXPECT_FALSE(table.tool_button("ToolButton13").enabled());
   EXPECT_FALSE(table.menu_item("N19").enabled());
-  EXPECT_TRUE(table.command("Action6").enabled());
-  EXPECT_TRUE(table.command("Action1").enabled());
+  EXPECT_TRUE(table.command(CommandId::Action6).enabled());
+  EXPECT_TRUE(table.command(CommandId::Action1).enabled());
   EXPECT_TRUE(table.tool_button("ToolButton1").enabled());
   // Commands reached only through submenus wait until their submenu opens.
-  EXPECT_TRUE(table.command("EditUndo1").enabled());
-  EXPECT_TRUE(table.command("Action8").enabled());
+  EXPECT_TRUE(table.command(CommandId::EditUndo1).enabled());
+  EXPECT_TRUE(table.command(CommandId::Action8).enabled());
   table.menu_item("N2").refresh_sub_item_commands();
-  EXPECT_FALSE(table.command("EditUndo1").enabled());
+  EXPECT_FALSE(table.command(CommandId::EditUndo1).enabled());
   EXPECT_FALSE(table.menu_item("N15").enabled());
-  EXPECT_TRUE(table.command("EditCut1").enabled());  // bound to no control
-  EXPECT_TRUE(table.command("Action8").enabled());
+  EXPECT_TRUE(table.command(CommandId::EditCut1).enabled());  // bound to no control
+  EXPECT_TRUE(table.command(CommandId::Action8).enabled());
   table.menu_item("N20").refresh_sub_item_commands();
-  EXPECT_FALSE(table.command("Action8").enabled());
+  EXPECT_FALSE(table.command(CommandId::Action8).enabled());
 }

@@ -11,7 +11,9 @@
 #include <vector>
 
 using tagpad::Command;
+using tagpad::CommandId;
 using tagpad::CommandKind;
+using tagpad::command_name;
 using tagpad::CommandTable;
 using tagpad::MenuModel;
 using tagpad::Shortcut;
@@ -108,6 +110,10 @@ TEST(CommandTable, ActionListHoldsTheCommandsInListOrder) {
     const CommandRow& row = expected[i];
     SCOPED_TRACE(row.name);
     EXPECT_EQ(command.name(), row.name);
+    // The ids follow the list, so the one the code names is the one it gets.
+    const auto id = static_cast<CommandId>(i);
+    EXPECT_EQ(command_name(id), row.name);
+    EXPECT_EQ(&table.command(id), &command);
     EXPECT_EQ(command.kind(), row.kind);
     EXPECT_EQ(command.category(), row.category);
     EXPECT_EQ(command.caption(), row.caption);
@@ -118,9 +124,9 @@ TEST(CommandTable, ActionListHoldsTheCommandsInListOrder) {
     EXPECT_FALSE(command.has_handler());
   }
   // The inert commands are never shown.
-  for (const char* inert : {"WindowClose1", "HelpContents1", "Action11", "Action7"}) {
-    EXPECT_TRUE(table.command(inert).controls().empty()) << inert;
-  }
+  using Id = CommandId;
+  for (Id inert : {Id::WindowClose1, Id::HelpContents1, Id::Action11, Id::Action7})
+    EXPECT_TRUE(table.command(inert).controls().empty()) << command_name(inert);
 }
 
 TEST(CommandTable, MainMenuShowsOwnAndBoundValuesInMenuOrder) {
@@ -222,13 +228,12 @@ TEST(CommandTable, ToolBarButtonsLeftToRight) {
 
 TEST(CommandTable, UnknownNamesThrowNamingTheComponent) {
   CommandTable table;
-  EXPECT_EQ(&table.command("Action5"), table.action_list().find("Action5"));
-  EXPECT_EQ(table.tool_button("ToolButton10").command(), &table.command("ActBack"));
+  EXPECT_EQ(table.tool_button("ToolButton10").command(), &table.command(CommandId::ActBack));
   try {
-    table.command("Action12");
+    table.menu_item("N24");
     FAIL() << "no error";
   } catch (const tagpad::Error& error) {
-    EXPECT_STREQ(error.what(), "ActionList1: no command 'Action12'");
+    EXPECT_STREQ(error.what(), "MainMenu1: no item 'N24'");
   }
   EXPECT_THROW(table.menu_item("N24"), tagpad::Error);
   EXPECT_THROW(table.menu_item(""), tagpad::Error);

@@ -10,6 +10,7 @@
 
 #include <memory>
 
+using tagpad::CommandId;
 using tagpad::CommandTable;
 using tagpad::EditBehaviour;
 using tagpad::EditCommand;
@@ -58,12 +59,13 @@ TEST(FocusedTarget, OneShortcutDispatchFindsTheTargetOnce) {
     ++finds;
     return &memo;
   });
-  for (auto [name, kind] : {std::pair{"EditCut1", EditCommand::Cut}, std::pair{"EditCopy1", EditCommand::Copy},
-                            std::pair{"EditPaste1", EditCommand::Paste}, std::pair{"EditUndo1", EditCommand::Undo},
-                            std::pair{"EditSelectAll1", EditCommand::SelectAll}})
-    table.set_behaviour(name, std::make_unique<EditBehaviour>(kind, focused, clipboard));
+  using Id = CommandId;
+  for (auto [id, kind] : {std::pair{Id::EditCut1, EditCommand::Cut}, std::pair{Id::EditCopy1, EditCommand::Copy},
+                          std::pair{Id::EditPaste1, EditCommand::Paste}, std::pair{Id::EditUndo1, EditCommand::Undo},
+                          std::pair{Id::EditSelectAll1, EditCommand::SelectAll}})
+    table.set_behaviour(id, std::make_unique<EditBehaviour>(kind, focused, clipboard));
   int opened = 0;
-  table.set_behaviour("SearchFind1", std::make_unique<FindBehaviour>(focused, [&](TextTarget& target) {
+  table.set_behaviour(CommandId::SearchFind1, std::make_unique<FindBehaviour>(focused, [&](TextTarget& target) {
                         EXPECT_EQ(&target, &memo);
                         ++opened;
                       }));

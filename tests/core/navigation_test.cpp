@@ -36,7 +36,7 @@ class NavigationTest : public ::testing::Test {
     }
     return "";
   }
-  bool back_enabled() { return commands.command("ActBack").enabled(); }
+  bool back_enabled() { return commands.command(CommandId::ActBack).enabled(); }
   bool back_button_enabled() { return commands.tool_button("ToolButton10").enabled(); }
   bool forward_enabled() { return commands.tool_button("ActForward").enabled(); }
 
@@ -61,7 +61,7 @@ TEST_F(NavigationTest, EnterNavigatesAsTypedEmptiesTheSourceAndRecordsTheAddress
   EXPECT_TRUE(back_enabled());
   EXPECT_TRUE(back_button_enabled());
   // The same address in other letter case: navigates again, kept once.
-  commands.command("ActBack").set_enabled(false);
+  commands.command(CommandId::ActBack).set_enabled(false);
   enter("HTTP://A.TEST/");
   EXPECT_EQ(browser.calls.back(), "navigate HTTP://A.TEST/");
   EXPECT_EQ(navigation.history_list()->count(), 2);
@@ -171,7 +171,7 @@ TEST_F(NavigationTest, DownloadsSwitchStopAndSetTheCaptionFromTheTitle) {
   EXPECT_FALSE(commands.tool_button("ToolButton8").enabled());
   browser.title = "";
   navigation.download_complete();
-  EXPECT_FALSE(commands.command("ActStop").enabled());
+  EXPECT_FALSE(commands.command(CommandId::ActStop).enabled());
   EXPECT_EQ(status_bar.displayed_text(), "");
   EXPECT_EQ(window.caption, "  Tagpad");
 

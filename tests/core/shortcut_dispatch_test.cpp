@@ -14,6 +14,7 @@
 
 using tagpad::Command;
 using tagpad::CommandBehaviour;
+using tagpad::CommandId;
 using tagpad::CommandTable;
 using tagpad::Shortcut;
 
@@ -78,7 +79,7 @@ TEST(ShortcutDispatch, CutGoesThroughTheCommandListAndOnlyConsumesWhenItRuns) {
   Window window;
   EXPECT_FALSE(window.press('X'));  // no text control: the key goes on
   EXPECT_TRUE(window.ran.empty());
-  EXPECT_FALSE(window.table.command("EditCut1").enabled());
+  EXPECT_FALSE(window.table.command(CommandId::EditCut1).enabled());
 
   window.focus = true;
   EXPECT_TRUE(window.press('X'));

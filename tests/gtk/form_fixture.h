@@ -6,7 +6,7 @@
 #include "core/posix_file_system.h"
 #include "gtk/error_display.h"
 #include "gtk/toolkit_setup.h"
-#include "gtk/unit1.h"
+#include "gtk/unit1_testing.h"
 #include "support/fake_file_chooser.h"
 #include "support/fake_message_boxes.h"
 #include "support/fake_printing.h"
@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 namespace tagpad {
 
@@ -26,10 +27,11 @@ class FormTest : public testing::Test {
   void SetUp() override {
     prepare_toolkit();
     form = TForm1::create(services_);
+    parts.emplace(*form);
     form->show();
   }
 
-  std::string preview_html() { return form->WebBrowser.document()->inner_html(); }
+  std::string preview_html() { return parts->WebBrowser.document()->inner_html(); }
 
   CodePage code_page_;
   FakeMessageBoxes boxes;
@@ -40,6 +42,8 @@ class FormTest : public testing::Test {
   FakePrintDialogs print_dialogs;
   Services services_{code_page_, boxes, "/opt/tagpad/", chooser, files, printers, print_dialogs};
   std::unique_ptr<TForm1> form;
+  /// The window's components, through the window's seam for tests.
+  std::optional<TForm1::Testing> parts;
 };
 
 }  // namespace tagpad

@@ -50,7 +50,7 @@ void expect_mirrors(Gtk::MenuShell& shell, const MenuModel::Item& parent) {
 TEST_F(FormTest, MenuBarMirrorsTheMenuModel) {
   auto* bar = find_named<Gtk::MenuBar>(*form, "MainMenu1");
   ASSERT_TRUE(bar);
-  expect_mirrors(*bar, form->commands.main_menu().root());
+  expect_mirrors(*bar, parts->commands.main_menu().root());
   // One sample of the translation, in full: the access letter and the shortcut.
   EXPECT_EQ(find_named<Gtk::MenuItem>(*form, "N23")->get_label(), "_Print...");
   EXPECT_EQ(shown_shortcut(*find_named<Gtk::MenuItem>(*form, "N23")), "Ctrl+P");
@@ -60,8 +60,8 @@ TEST_F(FormTest, ToolbarMirrorsTheToolbarModel) {
   auto* toolbar = find_named<Gtk::Toolbar>(*form, "ToolBar1");
   ASSERT_TRUE(toolbar);
   // The stop button follows downloads once the first one has ended.
-  ASSERT_TRUE(iterate_until([&] { return !form->commands.command("ActStop").enabled(); }));
-  const auto& buttons = form->commands.tool_bar().buttons();
+  ASSERT_TRUE(iterate_until([&] { return !parts->commands.command(CommandId::ActStop).enabled(); }));
+  const auto& buttons = parts->commands.tool_bar().buttons();
   ASSERT_EQ(toolbar->get_n_items(), static_cast<int>(buttons.size()));
   for (std::size_t i = 0; i < buttons.size(); ++i) {
     const ToolbarModel::Button& button = *buttons[i];
@@ -79,11 +79,11 @@ TEST_F(FormTest, ToolbarMirrorsTheToolbarModel) {
 }
 
 TEST_F(FormTest, RunAndNewWorkFromTheirControls) {
-  form->Memo.set_text("<b>y</b>");
+  parts->Memo.set_text("<b>y</b>");
   g_signal_emit_by_name(find_named<Gtk::ToolButton>(*form, "ToolButton2")->gobj(), "clicked");
   EXPECT_NE(preview_html().find("<b>y</b>"), std::string::npos);
   find_named<Gtk::MenuItem>(*form, "N5")->activate();
-  EXPECT_EQ(form->Memo.text(), "");
+  EXPECT_EQ(parts->Memo.text(), "");
   EXPECT_EQ(preview_html(), "<head></head><body></body>");
 }
 

@@ -30,47 +30,47 @@ class DocumentTest : public FormTest {
 };
 
 TEST_F(DocumentTest, OpenAndSaveAreEnabledInTheMenuAndOnTheToolbar) {
-  form->commands.idle_refresh();
-  EXPECT_TRUE(form->commands.command("Action3").enabled());
-  EXPECT_TRUE(form->commands.command("Action2").enabled());
+  parts->commands.idle_refresh();
+  EXPECT_TRUE(parts->commands.command(CommandId::Action3).enabled());
+  EXPECT_TRUE(parts->commands.command(CommandId::Action2).enabled());
   EXPECT_TRUE(menu_item("N6").get_sensitive());
   EXPECT_TRUE(menu_item("N7").get_sensitive());
-  EXPECT_TRUE(form->commands.tool_button("ToolButton3").enabled());
-  EXPECT_TRUE(form->commands.tool_button("ToolButton4").enabled());
+  EXPECT_TRUE(parts->commands.tool_button("ToolButton3").enabled());
+  EXPECT_TRUE(parts->commands.tool_button("ToolButton4").enabled());
 }
 
 TEST_F(DocumentTest, OpenShowsTheFileAndLeavesPreviewAddressAndCaptionAlone) {
-  ASSERT_TRUE(iterate_until([&] { return form->WebBrowser.ready_state() == 4; }));
-  form->Edit1.set_text("typed");
+  ASSERT_TRUE(iterate_until([&] { return parts->WebBrowser.ready_state() == 4; }));
+  parts->Edit1.set_text("typed");
   const std::string title = form->get_title();
   const std::string preview = preview_html();
   write_file(folder / "page.html", "<p>\xC7\xD1\xB1\xDB</p>\nline 2\rline 3\r\n");
   chooser.accept(folder / "page.html");
   open_from_menu();
   EXPECT_TRUE(boxes.errors.empty());
-  EXPECT_EQ(form->Memo.text(), "<p>한글</p>\nline 2\nline 3\n");
-  EXPECT_EQ(form->StatusBar1.get_text(), "3 줄");
-  EXPECT_EQ(form->Edit1.get_text(), "typed");
+  EXPECT_EQ(parts->Memo.text(), "<p>한글</p>\nline 2\nline 3\n");
+  EXPECT_EQ(parts->StatusBar1.get_text(), "3 줄");
+  EXPECT_EQ(parts->Edit1.get_text(), "typed");
   EXPECT_EQ(form->get_title(), title);
   EXPECT_EQ(preview_html(), preview);
 
   // The same text again is no change: the status bar is not rewritten.
-  form->status_bar.set_single_text("untouched");
+  parts->status_bar.set_single_text("untouched");
   write_file(folder / "same.txt", "<p>\xC7\xD1\xB1\xDB</p>\r\nline 2\r\nline 3\r\n");
   chooser.accept(folder / "same.txt", 3);
   open_from_menu();
-  EXPECT_EQ(form->StatusBar1.get_text(), "untouched");
+  EXPECT_EQ(parts->StatusBar1.get_text(), "untouched");
 }
 
 TEST_F(DocumentTest, SaveWritesTheCodePageWithCrLfAndNoExtensionAdded) {
-  form->Memo.set_text("<p>한글</p>\nend");
+  parts->Memo.set_text("<p>한글</p>\nend");
   chooser.accept(folder / "noext", 1);
   save_from_menu();
   EXPECT_TRUE(boxes.errors.empty());
   EXPECT_EQ(folder.names(), std::vector<std::string>{"noext"});
   EXPECT_EQ(read_file(folder / "noext"), "<p>\xC7\xD1\xB1\xDB</p>\r\nend");
   // Over an existing file, without a question.
-  form->Memo.set_text("");
+  parts->Memo.set_text("");
   chooser.accept(folder / "noext", 1);
   save_from_menu();
   EXPECT_EQ(read_file(folder / "noext"), "");
@@ -111,20 +111,20 @@ TEST_F(DocumentTest, EachDialogRemembersItsOwnLastAcceptedFileAndFilter) {
 }
 
 TEST_F(DocumentTest, CancelledDialogsTouchNothing) {
-  form->Memo.set_text("keep");
+  parts->Memo.set_text("keep");
   write_file(folder / "x.html", "old");
   chooser.cancel();
   open_from_menu();
   chooser.cancel();
   save_from_menu();
-  EXPECT_EQ(form->Memo.text(), "keep");
+  EXPECT_EQ(parts->Memo.text(), "keep");
   EXPECT_EQ(read_file(folder / "x.html"), "old");
   EXPECT_EQ(folder.names(), std::vector<std::string>{"x.html"});
   EXPECT_TRUE(boxes.errors.empty());
 }
 
 TEST_F(DocumentTest, BadFilesAreReportedAndThePaneKeepsItsText) {
-  form->Memo.set_text("precious");
+  parts->Memo.set_text("precious");
   std::filesystem::create_directory(folder / "dir");
   for (const std::string& path :
        {folder / "missing.html", folder / "nofolder/x.html", folder / "dir", std::string("/dev/zero")}) {
@@ -138,9 +138,9 @@ TEST_F(DocumentTest, BadFilesAreReportedAndThePaneKeepsItsText) {
   EXPECT_EQ(boxes.errors[2], cannot_open_file_message(folder / "dir", EISDIR) + ".");
   EXPECT_EQ(boxes.errors[3], cannot_open_file_message("/dev/zero", EINVAL) + ".");
   EXPECT_EQ(boxes.errors[4], cannot_create_file_message(folder / "nofolder/x.html", ENOENT) + ".");
-  EXPECT_EQ(form->Memo.text(), "precious");
+  EXPECT_EQ(parts->Memo.text(), "precious");
 
-  form->Memo.set_text("\xF0\x9F\x98\x80");
+  parts->Memo.set_text("\xF0\x9F\x98\x80");
   chooser.accept(folder / "emoji.html");
   save_from_menu();
   ASSERT_EQ(boxes.errors.size(), 6u);
@@ -152,7 +152,7 @@ TEST_F(DocumentTest, ZeroByteEndsTheTextAndSavingWritesWhatIsShown) {
   write_file(folder / "nul.html", std::string("before\r\n\0after", 14));
   chooser.accept(folder / "nul.html");
   open_from_menu();
-  EXPECT_EQ(form->Memo.text(), "before\n");
+  EXPECT_EQ(parts->Memo.text(), "before\n");
   chooser.accept(folder / "nul.html");
   save_from_menu();
   EXPECT_EQ(read_file(folder / "nul.html"), "before\r\n");
@@ -167,7 +167,7 @@ TEST_F(DocumentTest, AHundredMegabyteFileOpensAndSavesBack) {
   chooser.accept(folder / "big.html");
   open_from_menu();
   EXPECT_TRUE(boxes.errors.empty());
-  EXPECT_EQ(form->Memo.line_count(), static_cast<int>(big.size() / line.size()) + 1);
+  EXPECT_EQ(parts->Memo.line_count(), static_cast<int>(big.size() / line.size()) + 1);
   chooser.accept(folder / "copy.html");
   save_from_menu();
   EXPECT_TRUE(read_file(folder / "copy.html") == big);

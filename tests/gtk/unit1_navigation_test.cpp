@@ -37,27 +37,27 @@ class NavigationFormTest : public FormTest {
   // Types the address and Enter into the address bar; returns whether the
   // key was swallowed.
   bool enter(const std::string& address) {
-    form->Edit1.set_text(address);
-    return press(form->Edit1, GDK_KEY_Return, GdkModifierType(0));
+    parts->Edit1.set_text(address);
+    return press(parts->Edit1, GDK_KEY_Return, GdkModifierType(0));
   }
 
   // Whether the engine came to rest on the page titled `title`.
   [[nodiscard]] bool shows(const std::string& title) {
     return iterate_until(
-        [&] { return form->get_title() == title + "  Tagpad" && !form->commands.command("ActStop").enabled(); });
+        [&] { return form->get_title() == title + "  Tagpad" && !parts->commands.command(CommandId::ActStop).enabled(); });
   }
 
-  bool back_enabled() { return form->commands.tool_button("ToolButton10").enabled(); }
-  bool forward_enabled() { return form->commands.tool_button("ActForward").enabled(); }
+  bool back_enabled() { return parts->commands.tool_button("ToolButton10").enabled(); }
+  bool forward_enabled() { return parts->commands.tool_button("ActForward").enabled(); }
 
   std::filesystem::path folder_;
 };
 
 TEST_F(NavigationFormTest, AddressesStepThroughTheEnginesOwnHistory) {
-  form->Memo.set_text("<p>typed</p>");
+  parts->Memo.set_text("<p>typed</p>");
   EXPECT_TRUE(enter(page("P1")));
   ASSERT_TRUE(shows("P1"));
-  EXPECT_EQ(form->Memo.text(), "");
+  EXPECT_EQ(parts->Memo.text(), "");
   EXPECT_FALSE(back_enabled());
   // A local path without a scheme loads too; the bar keeps what was typed.
   EXPECT_TRUE(enter((folder_ / "P2.html").string()));
@@ -65,10 +65,10 @@ TEST_F(NavigationFormTest, AddressesStepThroughTheEnginesOwnHistory) {
   EXPECT_TRUE(back_enabled());
   EXPECT_TRUE(enter(page("P3")));
   ASSERT_TRUE(shows("P3"));
-  EXPECT_EQ(form->navigation.history_list()->count(), 3);
+  EXPECT_EQ(parts->navigation.history_list()->count(), 3);
 
   form->ActBackExecute();
-  EXPECT_EQ(form->Edit1.get_text(), (folder_ / "P2.html").string());
+  EXPECT_EQ(parts->Edit1.get_text(), (folder_ / "P2.html").string());
   ASSERT_TRUE(shows("P2"));
   EXPECT_TRUE(forward_enabled());
   form->ActBackExecute();
@@ -86,10 +86,10 @@ TEST_F(NavigationFormTest, AddressesStepThroughTheEnginesOwnHistory) {
 }
 
 TEST_F(NavigationFormTest, EnterInAnEmptyBarIsSwallowedAndChangesNothing) {
-  form->Memo.set_text("kept");
+  parts->Memo.set_text("kept");
   EXPECT_TRUE(enter(""));
-  EXPECT_EQ(form->Memo.text(), "kept");
-  EXPECT_EQ(form->navigation.history_list()->count(), 0);
+  EXPECT_EQ(parts->Memo.text(), "kept");
+  EXPECT_EQ(parts->navigation.history_list()->count(), 0);
 }
 
 TEST_F(NavigationFormTest, CaptionAfterRunIsTheWrittenTitleEveryTime) {
@@ -97,42 +97,42 @@ TEST_F(NavigationFormTest, CaptionAfterRunIsTheWrittenTitleEveryTime) {
   // either way the written title must win, and no later event may undo it.
   for (int i = 0; i < 6; ++i) {
     const std::string title = "Hello" + std::to_string(i);
-    form->Memo.set_text("<title>" + title + "</title><p>body</p>");
+    parts->Memo.set_text("<title>" + title + "</title><p>body</p>");
     form->Action5Execute();
     EXPECT_EQ(form->get_title(), title + "  Tagpad");
     ASSERT_TRUE(shows(title)) << "after run " << i << " the caption is \"" << form->get_title() << "\"";
   }
-  form->Memo.set_text("<p>no title</p>");
+  parts->Memo.set_text("<p>no title</p>");
   form->Action5Execute();
   ASSERT_TRUE(shows(""));
 }
 
 TEST_F(NavigationFormTest, SourceViewBringsBackTheWrittenDocumentTheSameEachTime) {
-  form->Memo.set_text("<p>z</p>");
+  parts->Memo.set_text("<p>z</p>");
   form->Action5Execute();
   form->Action10Execute();
-  const std::string first = form->Memo.text();
+  const std::string first = parts->Memo.text();
   EXPECT_EQ(first, "<head></head><body><p>z</p></body>\n");
   form->Action10Execute();
-  EXPECT_EQ(form->Memo.text(), first);
+  EXPECT_EQ(parts->Memo.text(), first);
 }
 
 TEST_F(NavigationFormTest, SourceViewWithTheEngineGoneKeepsTheText) {
   bool killed = false;
-  sigc::connection kill = form->WebBrowser.signal_download_begin().connect([&] {
-    if (!std::exchange(killed, true)) form->WebBrowser.terminate_engine();
+  sigc::connection kill = parts->WebBrowser.signal_download_begin().connect([&] {
+    if (!std::exchange(killed, true)) parts->WebBrowser.terminate_engine();
   });
   deliver([&] { form->Action5Execute(); });
   kill.disconnect();
   ASSERT_EQ(boxes.errors, std::vector<std::string>{"The HTML engine stopped: terminated."});
-  form->Memo.set_text("<p>my work</p>");
+  parts->Memo.set_text("<p>my work</p>");
   try {
     form->Action10Execute();
     ADD_FAILURE() << "the source view reported nothing";
   } catch (const Error& error) {
     EXPECT_STREQ(error.what(), "The HTML engine shows no document");
   }
-  EXPECT_EQ(form->Memo.text(), "<p>my work</p>");
+  EXPECT_EQ(parts->Memo.text(), "<p>my work</p>");
 }
 
 }  // namespace

@@ -19,35 +19,35 @@ constexpr const char* EmptyDocument = "<head></head><body></body>";
 TEST_F(FormTest, StartsWithAnEmptyDocumentAndItsCaption) {
   EXPECT_EQ(preview_html(), EmptyDocument);
   EXPECT_EQ(form->get_title(), "  Tagpad");
-  EXPECT_EQ(form->OD.settings.initial_dir, "/opt/tagpad/");
-  EXPECT_EQ(form->SD.settings.initial_dir, "/opt/tagpad/");
-  ASSERT_TRUE(form->navigation.history_list());
-  EXPECT_EQ(form->navigation.history_list()->count(), 0);
+  EXPECT_EQ(parts->OD.settings.initial_dir, "/opt/tagpad/");
+  EXPECT_EQ(parts->SD.settings.initial_dir, "/opt/tagpad/");
+  ASSERT_TRUE(parts->navigation.history_list());
+  EXPECT_EQ(parts->navigation.history_list()->count(), 0);
   EXPECT_TRUE(boxes.errors.empty());
 }
 
 TEST_F(FormTest, RunRendersTheSourceAndNewEmptiesEverything) {
-  form->Memo.set_text("<title>T</title><b>x</b>");
-  form->Edit1.set_text("example.org");
+  parts->Memo.set_text("<title>T</title><b>x</b>");
+  parts->Edit1.set_text("example.org");
   form->Action5Execute();
   EXPECT_NE(preview_html().find("<b>x</b>"), std::string::npos);
   EXPECT_EQ(form->get_title(), "T  Tagpad");
 
   form->Action1Execute();
-  EXPECT_EQ(form->Memo.text(), "");
-  EXPECT_EQ(form->Edit1.get_text(), "");
+  EXPECT_EQ(parts->Memo.text(), "");
+  EXPECT_EQ(parts->Edit1.get_text(), "");
   EXPECT_EQ(preview_html(), EmptyDocument);
   EXPECT_TRUE(boxes.errors.empty());
 }
 
 TEST_F(FormTest, RunStartedInsideAWaitFinishesFirst) {
-  form->Memo.set_text("<i>inner</i>");
+  parts->Memo.set_text("<i>inner</i>");
   int nested_runs = 0;
-  sigc::connection once = form->WebBrowser.signal_download_begin().connect([&] {
+  sigc::connection once = parts->WebBrowser.signal_download_begin().connect([&] {
     if (nested_runs++ == 0) {
       form->Action5Execute();
       EXPECT_NE(preview_html().find("<i>inner</i>"), std::string::npos);
-      form->Memo.set_text("<u>outer</u>");
+      parts->Memo.set_text("<u>outer</u>");
     }
   });
   form->Action5Execute();
@@ -58,52 +58,52 @@ TEST_F(FormTest, RunStartedInsideAWaitFinishesFirst) {
 
 TEST_F(FormTest, AKilledEngineEndsTheWaitWithOneReportAndTheNextRunWorks) {
   bool killed = false;
-  sigc::connection kill = form->WebBrowser.signal_download_begin().connect([&] {
-    if (!std::exchange(killed, true)) form->WebBrowser.terminate_engine();
+  sigc::connection kill = parts->WebBrowser.signal_download_begin().connect([&] {
+    if (!std::exchange(killed, true)) parts->WebBrowser.terminate_engine();
   });
-  form->Memo.set_text("<p>kept</p>");
+  parts->Memo.set_text("<p>kept</p>");
   // Any wait may meet the death first (a caption's title read, the Run's
   // own); the incident reaches the error display once either way.
   deliver([&] { form->Action5Execute(); });
   kill.disconnect();
   EXPECT_TRUE(killed);
   EXPECT_EQ(boxes.errors, std::vector<std::string>{"The HTML engine stopped: terminated."});
-  EXPECT_EQ(form->Memo.text(), "<p>kept</p>");
+  EXPECT_EQ(parts->Memo.text(), "<p>kept</p>");
 
-  form->Memo.set_text("<p>again</p>");
+  parts->Memo.set_text("<p>again</p>");
   form->Action5Execute();
   EXPECT_NE(preview_html().find("<p>again</p>"), std::string::npos);
   EXPECT_EQ(boxes.errors.size(), 1u);
 }
 
 TEST_F(FormTest, ASupersededLoadDoesNotEndTheNewerWait) {
-  form->WebBrowser.navigate("data:text/html,<p>old</p>");
-  LoadHtmlIntoBrowser(form->WebBrowser, "<p>new</p>");
-  EXPECT_GE(form->WebBrowser.ready_state(), 3);
+  parts->WebBrowser.navigate("data:text/html,<p>old</p>");
+  LoadHtmlIntoBrowser(parts->WebBrowser, "<p>new</p>");
+  EXPECT_GE(parts->WebBrowser.ready_state(), 3);
   EXPECT_EQ(preview_html(), "<head></head><body><p>new</p>\n</body>");
 }
 
 TEST_F(FormTest, AnErrorEscapingAHandlerReachesTheErrorDisplay) {
-  auto failing = form->Edit1.signal_changed().connect([] { throw Error("Something went wrong"); });
-  form->Edit1.set_text("x");
+  auto failing = parts->Edit1.signal_changed().connect([] { throw Error("Something went wrong"); });
+  parts->Edit1.set_text("x");
   failing.disconnect();
-  auto aborting = form->Edit1.signal_changed().connect([] { throw Abort(); });
-  form->Edit1.set_text("y");
+  auto aborting = parts->Edit1.signal_changed().connect([] { throw Abort(); });
+  parts->Edit1.set_text("y");
   aborting.disconnect();
   ASSERT_EQ(boxes.errors.size(), 1u);
   EXPECT_EQ(boxes.errors[0], "Something went wrong.");
 }
 
 TEST_F(FormTest, SplitterKeepsTheEditorAndSnapsThePreviewShut) {
-  ASSERT_TRUE(iterate_until([&] { return form->Panel2.get_allocated_height() > 1; }));
-  const int available = form->Panel2.get_allocated_height() + form->Splitter1.preview_height();
-  EXPECT_EQ(form->Splitter1.resize_preview(100000), available - 10);
-  EXPECT_EQ(form->Splitter1.resize_preview(11), 11);
-  EXPECT_EQ(form->Splitter1.resize_preview(10), 0);
-  EXPECT_FALSE(form->Panel1.get_visible());
+  ASSERT_TRUE(iterate_until([&] { return parts->Panel2.get_allocated_height() > 1; }));
+  const int available = parts->Panel2.get_allocated_height() + parts->Splitter1.preview_height();
+  EXPECT_EQ(parts->Splitter1.resize_preview(100000), available - 10);
+  EXPECT_EQ(parts->Splitter1.resize_preview(11), 11);
+  EXPECT_EQ(parts->Splitter1.resize_preview(10), 0);
+  EXPECT_FALSE(parts->Panel1.get_visible());
   ASSERT_TRUE(settle());
-  EXPECT_EQ(form->Splitter1.resize_preview(200), 200);
-  EXPECT_TRUE(form->Panel1.get_visible());
+  EXPECT_EQ(parts->Splitter1.resize_preview(200), 200);
+  EXPECT_TRUE(parts->Panel1.get_visible());
 }
 
 class KoreanFormTest : public FormTest {
@@ -112,8 +112,8 @@ class KoreanFormTest : public FormTest {
 };
 
 TEST_F(KoreanFormTest, CodePageBytesReachTheEngineAsKorean) {
-  form->Memo.set_text("<p>한글</p>");
-  LoadHtmlIntoBrowser(form->WebBrowser, code_page_.from_utf8(form->Memo.text()));
+  parts->Memo.set_text("<p>한글</p>");
+  LoadHtmlIntoBrowser(parts->WebBrowser, code_page_.from_utf8(parts->Memo.text()));
   EXPECT_NE(preview_html().find("<p>한글</p>"), std::string::npos);
 }
 

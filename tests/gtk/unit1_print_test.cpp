@@ -81,7 +81,7 @@ TEST_F(PrintTest, PrinterChosenInPrinterSetupIsWhereTheOtherDialogsStart) {
 
 TEST_F(PrintTest, AcceptedPrintDialogPrintsThePreviewToTheChosenPrinter) {
   printers.printer = Office;
-  form->Memo.set_text("<p>Printed from the preview</p>");
+  parts->Memo.set_text("<p>Printed from the preview</p>");
   form->Action5Execute();
   // The dialog reports one copy, so the printer's own count of two holds.
   print_dialogs.print_answer = PrintChoice{{.copies = 1}, pdf_printer("page.pdf", 2)};
@@ -90,8 +90,8 @@ TEST_F(PrintTest, AcceptedPrintDialogPrintsThePreviewToTheChosenPrinter) {
   ASSERT_TRUE(std::filesystem::exists(folder / "page.pdf"));
   const std::string text = pdf_text(folder / "page.pdf");
   EXPECT_NE(text.find("Printed from the preview"), std::string::npos) << text;
-  EXPECT_EQ(form->printer_settings.printer().copies, 2);
-  EXPECT_EQ(form->printer_settings.print_dialog().copies, 2);
+  EXPECT_EQ(parts->printer_settings.printer().copies, 2);
+  EXPECT_EQ(parts->printer_settings.print_dialog().copies, 2);
 
   // The next print dialog starts from that printer; cancelling prints nothing.
   std::filesystem::remove(folder / "page.pdf");
@@ -104,20 +104,20 @@ TEST_F(PrintTest, AcceptedPrintDialogPrintsThePreviewToTheChosenPrinter) {
 
 TEST_F(PrintTest, CtrlOShowsAPlainOpenDialogWhoseChoiceIsNotUsed) {
   write_file(folder / "chosen.html", "<p>not loaded</p>");
-  form->Memo.set_text("kept");
+  parts->Memo.set_text("kept");
   chooser.accept(folder / "chosen.html");
-  form->Edit1.grab_focus();
-  ASSERT_TRUE(iterate_until([&] { return form->Edit1.get_realized(); }));
+  parts->Edit1.grab_focus();
+  ASSERT_TRUE(iterate_until([&] { return parts->Edit1.get_realized(); }));
   EXPECT_TRUE(press(*form, GDK_KEY_o, GDK_CONTROL_MASK));
   ASSERT_EQ(chooser.shown.size(), 1u);
   EXPECT_EQ(chooser.shown[0].kind, FileDialogKind::Open);
   EXPECT_TRUE(chooser.shown[0].filters.empty());
   EXPECT_EQ(chooser.shown[0].start.initial_dir, "");
-  EXPECT_EQ(form->Memo.text(), "kept");
-  EXPECT_EQ(form->OD.file_name(), "");
-  EXPECT_EQ(form->OpenDialog1.file_name(), folder / "chosen.html");
-  EXPECT_FALSE(form->commands.command("WindowClose1").execute());
-  EXPECT_FALSE(form->commands.command("HelpContents1").execute());
+  EXPECT_EQ(parts->Memo.text(), "kept");
+  EXPECT_EQ(parts->OD.file_name(), "");
+  EXPECT_EQ(parts->OpenDialog1.file_name(), folder / "chosen.html");
+  EXPECT_FALSE(parts->commands.command(CommandId::WindowClose1).execute());
+  EXPECT_FALSE(parts->commands.command(CommandId::HelpContents1).execute());
 }
 
 }  // namespace

@@ -19,29 +19,29 @@ class SearchThroughTheDialogs : public FormTest {
  protected:
   using Selection = std::pair<std::size_t, std::size_t>;
 
-  void open_on(const char* text, std::size_t start, std::size_t length = 0, const char* command = "SearchFind1") {
-    form->Memo.set_text(text);
-    form->Memo.view().grab_focus();
-    form->memo_target.set_selection(start, length);
-    ASSERT_TRUE(form->commands.command(command).execute());
+  void open_on(const char* text, std::size_t start, std::size_t length = 0, CommandId command = CommandId::SearchFind1) {
+    parts->Memo.set_text(text);
+    parts->Memo.view().grab_focus();
+    parts->memo_target.set_selection(start, length);
+    ASSERT_TRUE(parts->commands.command(command).execute());
   }
 
   void set_replace_texts(const char* search, const char* replacement) {
-    labelled<Gtk::Entry>(form->replace_dialog, "Fi_nd what:")->set_text(search);
-    labelled<Gtk::Entry>(form->replace_dialog, "Re_place with:")->set_text(replacement);
+    labelled<Gtk::Entry>(parts->replace_dialog, "Fi_nd what:")->set_text(search);
+    labelled<Gtk::Entry>(parts->replace_dialog, "Re_place with:")->set_text(replacement);
   }
 
   void set_options(const char* search, bool whole_word, bool match_case, bool up) {
-    labelled<Gtk::Entry>(form->find_dialog, "Fi_nd what:")->set_text(search);
-    labelled<Gtk::CheckButton>(form->find_dialog, "Match _whole word only")->set_active(whole_word);
-    labelled<Gtk::CheckButton>(form->find_dialog, "Match _case")->set_active(match_case);
-    labelled<Gtk::RadioButton>(form->find_dialog, up ? "_Up" : "_Down")->set_active(true);
+    labelled<Gtk::Entry>(parts->find_dialog, "Fi_nd what:")->set_text(search);
+    labelled<Gtk::CheckButton>(parts->find_dialog, "Match _whole word only")->set_active(whole_word);
+    labelled<Gtk::CheckButton>(parts->find_dialog, "Match _case")->set_active(match_case);
+    labelled<Gtk::RadioButton>(parts->find_dialog, up ? "_Up" : "_Down")->set_active(true);
   }
 
   // The selection after one click on Find Next.
   Selection find_next() {
-    static_cast<Gtk::Button*>(form->find_dialog.get_widget_for_response(SearchDialog::FindNextResponse))->clicked();
-    return {form->memo_target.selection_start(), form->memo_target.selection_length()};
+    static_cast<Gtk::Button*>(parts->find_dialog.get_widget_for_response(SearchDialog::FindNextResponse))->clicked();
+    return {parts->memo_target.selection_start(), parts->memo_target.selection_length()};
   }
 };
 
@@ -78,37 +78,37 @@ TEST_F(SearchThroughTheDialogs, MatchCaseDecidesWhetherCaseFolds) {
   set_options("foo", false, false, false);
   EXPECT_EQ(find_next(), Selection(0, 3));
 
-  form->memo_target.set_selection(0, 0);
+  parts->memo_target.set_selection(0, 0);
   set_options("foo", false, true, false);
   EXPECT_EQ(find_next(), Selection(0, 0));
   EXPECT_EQ(boxes.plain.size(), 1u);
 }
 
 TEST_F(SearchThroughTheDialogs, ReplaceTakesASelectionDifferingInCaseEvenWithMatchCase) {
-  open_on("Foo foo", 0, 3, "SearchReplace1");
+  open_on("Foo foo", 0, 3, CommandId::SearchReplace1);
   set_replace_texts("foo", "bar");
-  labelled<Gtk::CheckButton>(form->replace_dialog, "Match _case")->set_active(true);
+  labelled<Gtk::CheckButton>(parts->replace_dialog, "Match _case")->set_active(true);
   auto* replace =
-      static_cast<Gtk::Button*>(form->replace_dialog.get_widget_for_response(SearchDialog::ReplaceResponse));
+      static_cast<Gtk::Button*>(parts->replace_dialog.get_widget_for_response(SearchDialog::ReplaceResponse));
 
   replace->clicked();
-  EXPECT_EQ(form->Memo.text(), "bar foo");
-  EXPECT_EQ(form->memo_target.selection_start(), 4u);
-  EXPECT_EQ(form->memo_target.selection_length(), 3u);
+  EXPECT_EQ(parts->Memo.text(), "bar foo");
+  EXPECT_EQ(parts->memo_target.selection_start(), 4u);
+  EXPECT_EQ(parts->memo_target.selection_length(), 3u);
   replace->clicked();
-  EXPECT_EQ(form->Memo.text(), "bar bar");
+  EXPECT_EQ(parts->Memo.text(), "bar bar");
   EXPECT_TRUE(boxes.plain.empty());
-  EXPECT_FALSE(form->commands.command("EditUndo1").execute());
+  EXPECT_FALSE(parts->commands.command(CommandId::EditUndo1).execute());
 }
 
 TEST_F(SearchThroughTheDialogs, ReturnInTheFindDialogFindsNext) {
   open_on("foo foo", 0);
   set_options("foo", false, false, false);
-  ASSERT_TRUE(iterate_until([&] { return form->find_dialog.get_mapped(); }));
-  type_key(form->find_dialog, GDK_KEY_Return, GDK_CURRENT_TIME);
+  ASSERT_TRUE(iterate_until([&] { return parts->find_dialog.get_mapped(); }));
+  type_key(parts->find_dialog, GDK_KEY_Return, GDK_CURRENT_TIME);
   // The default button shows itself pressed for a moment before it clicks.
-  EXPECT_TRUE(iterate_until([&] { return form->memo_target.selection_length() == 3; }));
-  EXPECT_EQ(form->memo_target.selection_start(), 0u);
+  EXPECT_TRUE(iterate_until([&] { return parts->memo_target.selection_length() == 3; }));
+  EXPECT_EQ(parts->memo_target.selection_start(), 0u);
 }
 
 }  // namespace

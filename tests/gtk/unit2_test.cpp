@@ -81,7 +81,7 @@ void run_about_command(TForm1& form, std::vector<std::function<void(TForm2*)>> s
         return true;
       },
       30);
-  form.commands.command("Action6").execute();
+  TForm1::Testing(form).commands.command(CommandId::Action6).execute();
   pending.disconnect();
   watchdog.disconnect();
   EXPECT_FALSE(watchdog_fired) << "the box stayed open";

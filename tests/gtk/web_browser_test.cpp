@@ -66,7 +66,7 @@ class EngineTrapTest : public FormTest {
   template <typename Command>
   void guarded(Command command, guint watchdog_seconds = 15) {
     bool fired = false;
-    watchdog_data_ = {&form->WebBrowser, &fired};
+    watchdog_data_ = {&parts->WebBrowser, &fired};
     const guint watchdog = g_timeout_add_seconds(
         watchdog_seconds,
         +[](gpointer data) -> gboolean {
@@ -81,7 +81,7 @@ class EngineTrapTest : public FormTest {
     EXPECT_FALSE(fired) << "the engine held the command until the watchdog ended it";
   }
   void run(const std::string& text) {
-    form->Memo.set_text(text);
+    parts->Memo.set_text(text);
     guarded([&] { form->Action5Execute(); });
   }
   // Whether the next Run renders at once and reports nothing more.
@@ -91,7 +91,7 @@ class EngineTrapTest : public FormTest {
     EXPECT_NE(preview_html().find("<p>next</p>"), std::string::npos);
     EXPECT_EQ(boxes.errors.size(), reports);
   }
-  WebKitWebView* view() { return WEBKIT_WEB_VIEW(form->WebBrowser.widget().gobj()); }
+  WebKitWebView* view() { return WEBKIT_WEB_VIEW(parts->WebBrowser.widget().gobj()); }
   // Counts the script dialogs the page opens.
   void watch_dialogs() {
     g_signal_connect(view(), "script-dialog", G_CALLBACK(+[](WebKitWebView*, WebKitScriptDialog*, gpointer count) {
@@ -121,10 +121,10 @@ const std::vector<std::string> NotResponding{"The HTML engine stopped: not respo
 
 TEST_F(EngineTrapTest, APageSpinningWhileRunIsEndedOnceAndTheNextRunWorks) {
   // A page still loading gets a longer grace than a shown one.
-  form->Memo.set_text("<p>before</p><script>for (;;) {}</script>");
+  parts->Memo.set_text("<p>before</p><script>for (;;) {}</script>");
   guarded([&] { form->Action5Execute(); }, 75);
   EXPECT_EQ(boxes.errors, NotResponding);
-  EXPECT_EQ(form->Memo.text(), "<p>before</p><script>for (;;) {}</script>");
+  EXPECT_EQ(parts->Memo.text(), "<p>before</p><script>for (;;) {}</script>");
   expect_next_run_works();
 }
 
@@ -136,17 +136,17 @@ TEST_F(EngineTrapTest, APageThatStartsSpinningAfterItsLoadIsEndedOnce) {
   webkit_web_view_evaluate_javascript(view(), "spin()", -1, nullptr, nullptr, nullptr, nullptr, nullptr);
   ASSERT_TRUE(iterate_until([&] { return !boxes.errors.empty(); }, 15));
   EXPECT_EQ(boxes.errors, NotResponding);
-  EXPECT_EQ(form->Memo.text(), text);
+  EXPECT_EQ(parts->Memo.text(), text);
   expect_next_run_works();
 }
 
 TEST_F(EngineTrapTest, AnEngineDyingWhileIdleIsReportedOnceAndLeavesAnEmptyDocument) {
   run("<p>shown</p>");
-  form->WebBrowser.terminate_engine();
-  ASSERT_TRUE(iterate_until([&] { return !boxes.errors.empty() && form->WebBrowser.ready_state() == 4; }));
+  parts->WebBrowser.terminate_engine();
+  ASSERT_TRUE(iterate_until([&] { return !boxes.errors.empty() && parts->WebBrowser.ready_state() == 4; }));
   EXPECT_EQ(boxes.errors, std::vector<std::string>{"The HTML engine stopped: terminated."});
   EXPECT_EQ(preview_html(), "<head></head><body></body>");
-  EXPECT_EQ(form->Memo.text(), "<p>shown</p>");
+  EXPECT_EQ(parts->Memo.text(), "<p>shown</p>");
   expect_next_run_works();
 }
 
@@ -161,9 +161,9 @@ TEST_F(EngineTrapTest, RunNewAddressAndSourceViewCloseAPendingScriptDialog) {
   run(alerting);
   ASSERT_TRUE(iterate_until([&] { return dialogs_ == 2; }));
   guarded([&] { form->Action10Execute(); });
-  EXPECT_NE(form->Memo.text().find("<p>alert</p>"), std::string::npos);
+  EXPECT_NE(parts->Memo.text().find("<p>alert</p>"), std::string::npos);
 
-  form->Edit1.set_text("javascript:alert(1)");
+  parts->Edit1.set_text("javascript:alert(1)");
   char enter = '\r';
   guarded([&] { form->Edit1KeyPress(enter); });
   ASSERT_TRUE(iterate_until([&] { return dialogs_ == 3; }));
@@ -180,7 +180,7 @@ TEST_F(EngineTrapTest, RunPagesGetNoUserGestureAndCannotReadLocalFiles) {
       "'failed');</script>");
   std::string title;
   ASSERT_TRUE(iterate_until([&] {
-    title = form->WebBrowser.document()->title();
+    title = parts->WebBrowser.document()->title();
     return title == "read" || title == "failed";
   }));
   EXPECT_EQ(title, "failed");
@@ -205,6 +205,7 @@ TEST_F(EngineTrapTest, ClosingTheWindowEndsASpinningWebProcessAtOnce) {
       +[](GObject*, GAsyncResult*, gpointer spinning) { *static_cast<bool*>(spinning) = true; }, &spinning);
   ASSERT_TRUE(iterate_until([&] { return spinning; }));
   ASSERT_EQ(web_process_ancestry().size(), 1u);
+  parts.reset();
   form.reset();
   EXPECT_TRUE(iterate_until([] { return web_process_ancestry().empty(); }, 2));
 }

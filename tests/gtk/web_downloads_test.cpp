@@ -68,19 +68,19 @@ class DownloadTest : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
-    form->WebBrowser.signal_status_text_change().connect([this](const std::string& text) { pointed_at_ = text; });
+    parts->WebBrowser.signal_status_text_change().connect([this](const std::string& text) { pointed_at_ = text; });
   }
 
-  WebKitWebView* view() { return WEBKIT_WEB_VIEW(form->WebBrowser.widget().gobj()); }
+  WebKitWebView* view() { return WEBKIT_WEB_VIEW(parts->WebBrowser.widget().gobj()); }
 
   void enter_address(const std::string& address) {
-    form->Edit1.set_text(address);
+    parts->Edit1.set_text(address);
     char enter = '\r';
     form->Edit1KeyPress(enter);
   }
 
   void run(const std::string& text) {
-    form->Memo.set_text(text);
+    parts->Memo.set_text(text);
     form->Action5Execute();
   }
 
@@ -141,7 +141,7 @@ class DownloadTest : public FormTest {
 TEST_F(DownloadTest, AClickOnADownloadLinkAsksWhereAndWritesThere) {
   serve_link_page();
   enter_address(server_.uri("/page.html"));
-  ASSERT_TRUE(iterate_until([&] { return form->WebBrowser.ready_state() == 4; }));
+  ASSERT_TRUE(iterate_until([&] { return parts->WebBrowser.ready_state() == 4; }));
   chooser.accept(folder_ / "saved.txt");
   click_link(server_.uri("/note.txt"));
   ASSERT_TRUE(wait_for_ended(1));
@@ -156,7 +156,7 @@ TEST_F(DownloadTest, AClickOnADownloadLinkAsksWhereAndWritesThere) {
 TEST_F(DownloadTest, CancellingTheSaveDialogWritesNothing) {
   serve_link_page();
   enter_address(server_.uri("/page.html"));
-  ASSERT_TRUE(iterate_until([&] { return form->WebBrowser.ready_state() == 4; }));
+  ASSERT_TRUE(iterate_until([&] { return parts->WebBrowser.ready_state() == 4; }));
   chooser.cancel();
   click_link(server_.uri("/note.txt"));
   ASSERT_TRUE(wait_for_ended(1));
@@ -210,7 +210,7 @@ TEST_F(DownloadTest, ARunPageDownloadsOnlyOnAClick) {
 TEST_F(DownloadTest, ADownloadThatCannotWriteIsReportedAndLeavesNoFile) {
   serve_link_page();
   enter_address(server_.uri("/page.html"));
-  ASSERT_TRUE(iterate_until([&] { return form->WebBrowser.ready_state() == 4; }));
+  ASSERT_TRUE(iterate_until([&] { return parts->WebBrowser.ready_state() == 4; }));
   chooser.accept(folder_ / "missing-folder/note.txt");
   click_link(server_.uri("/note.txt"));
   ASSERT_TRUE(wait_for_ended(1));

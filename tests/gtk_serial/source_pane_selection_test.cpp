@@ -27,8 +27,8 @@ class SourcePaneSelection : public FormTest {
     ASSERT_TRUE(iterate_until([&] { return form->get_mapped() && memo().get_realized(); }));
   }
 
-  Gtk::TextView& memo() { return form->Memo.view(); }
-  Selection selection() { return {form->memo_target.selection_start(), form->memo_target.selection_length()}; }
+  Gtk::TextView& memo() { return parts->Memo.view(); }
+  Selection selection() { return {parts->memo_target.selection_start(), parts->memo_target.selection_length()}; }
 
   // The pane's pixels as it draws itself, once laid out anew.
   std::string pixels() {
@@ -50,14 +50,14 @@ class SourcePaneSelection : public FormTest {
 };
 
 TEST_F(SourcePaneSelection, HiddenWithoutTheFocusTextAndAll) {
-  form->Memo.set_text("<p>selected and not</p>\nwhole line\n");
-  form->Edit1.grab_focus();
-  form->memo_target.set_selection(0, 0);
+  parts->Memo.set_text("<p>selected and not</p>\nwhole line\n");
+  parts->Edit1.grab_focus();
+  parts->memo_target.set_selection(0, 0);
   const std::string unselected = pixels();
   // Part of a line, and a line and a half.
-  form->memo_target.set_selection(3, 8);
+  parts->memo_target.set_selection(3, 8);
   EXPECT_TRUE(pixels() == unselected);
-  form->memo_target.set_selection(3, 30);
+  parts->memo_target.set_selection(3, 30);
   EXPECT_TRUE(pixels() == unselected);
   // With the focus it shows.
   form->present();
@@ -67,37 +67,37 @@ TEST_F(SourcePaneSelection, HiddenWithoutTheFocusTextAndAll) {
 }
 
 TEST_F(SourcePaneSelection, KeptWhenTheAddressBarTakesTheFocusByKeyboard) {
-  form->Memo.set_text("foo foo foo");
-  form->Edit1.set_text("http://example.org/");
+  parts->Memo.set_text("foo foo foo");
+  parts->Edit1.set_text("http://example.org/");
   memo().grab_focus();
-  ASSERT_TRUE(form->commands.command("SearchFind1").execute());
-  labelled<Gtk::Entry>(form->find_dialog, "Fi_nd what:")->set_text("foo");
-  labelled<Gtk::RadioButton>(form->find_dialog, "_Up")->set_active(true);
+  ASSERT_TRUE(parts->commands.command(CommandId::SearchFind1).execute());
+  labelled<Gtk::Entry>(parts->find_dialog, "Fi_nd what:")->set_text("foo");
+  labelled<Gtk::RadioButton>(parts->find_dialog, "_Up")->set_active(true);
 
   // Back in the pane, the user selects the last occurrence, which the pane
   // offers as the PRIMARY selection.
   form->present();
   ASSERT_TRUE(iterate_until([&] { return memo().has_focus(); }));
-  form->memo_target.set_selection(8, 3);
+  parts->memo_target.set_selection(8, 3);
   GtkClipboard* primary = gtk_widget_get_clipboard(GTK_WIDGET(memo().gobj()), GDK_SELECTION_PRIMARY);
   ASSERT_TRUE(iterate_until([&] { return gtk_clipboard_get_owner(primary) == G_OBJECT(memo().get_buffer()->gobj()); }));
 
   // The keyboard moves the focus out of the pane to the address bar, which
   // selects its own text and takes PRIMARY.
   press(memo(), GDK_KEY_ISO_Left_Tab, GdkModifierType(GDK_CONTROL_MASK | GDK_SHIFT_MASK));
-  ASSERT_EQ(form->get_focus(), &form->Edit1);
+  ASSERT_EQ(form->get_focus(), &parts->Edit1);
   int start = 0, end = 0;
-  ASSERT_TRUE(form->Edit1.get_selection_bounds(start, end));
+  ASSERT_TRUE(parts->Edit1.get_selection_bounds(start, end));
   EXPECT_EQ(selection(), Selection(8, 3));
 
   // So an upward search goes on from where the pane's selection is.
-  static_cast<Gtk::Button*>(form->find_dialog.get_widget_for_response(SearchDialog::FindNextResponse))->clicked();
+  static_cast<Gtk::Button*>(parts->find_dialog.get_widget_for_response(SearchDialog::FindNextResponse))->clicked();
   EXPECT_EQ(selection(), Selection(4, 3));
   EXPECT_TRUE(boxes.plain.empty());
 }
 
 TEST_F(SourcePaneSelection, ClaimsPrimaryOnceAfterABurstOfMovesWhileFocused) {
-  form->Memo.set_text("b b b");
+  parts->Memo.set_text("b b b");
   form->present();
   memo().grab_focus();
   ASSERT_TRUE(iterate_until([&] { return memo().has_focus(); }));
@@ -105,7 +105,7 @@ TEST_F(SourcePaneSelection, ClaimsPrimaryOnceAfterABurstOfMovesWhileFocused) {
   gtk_clipboard_set_text(primary, "elsewhere", -1);
 
   // One claim for the whole burst of selection moves, a moment after it.
-  for (std::size_t at = 0; at < 5; at += 2) form->memo_target.set_selection(at, 1);
+  for (std::size_t at = 0; at < 5; at += 2) parts->memo_target.set_selection(at, 1);
   EXPECT_EQ(gtk_clipboard_get_owner(primary), nullptr);
   EXPECT_TRUE(iterate_until([&] { return gtk_clipboard_get_owner(primary) == G_OBJECT(memo().get_buffer()->gobj()); }));
   gchar* claimed = gtk_clipboard_wait_for_text(primary);

@@ -15,7 +15,7 @@ class ToolbarTooltips : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
-    ASSERT_TRUE(iterate_until([&] { return form->get_mapped() && form->Panel2.get_allocated_height() > 1; }));
+    ASSERT_TRUE(iterate_until([&] { return form->get_mapped() && parts->Panel2.get_allocated_height() > 1; }));
     for (Gtk::Window* window : Gtk::Window::list_toplevels())
       if (auto* found = dynamic_cast<TooltipWindow*>(window)) tooltip = found;
     ASSERT_TRUE(tooltip);

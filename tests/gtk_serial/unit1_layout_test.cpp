@@ -16,7 +16,7 @@ class WindowLayout : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
-    ASSERT_TRUE(iterate_until([&] { return form->get_mapped() && form->Panel2.get_allocated_height() > 1; }));
+    ASSERT_TRUE(iterate_until([&] { return form->get_mapped() && parts->Panel2.get_allocated_height() > 1; }));
     splitter = named(*form, "Splitter1");
     splitter_line = named(*form, "SplitterLine");
     ASSERT_TRUE(splitter && splitter_line);
@@ -45,7 +45,7 @@ class WindowLayout : public FormTest {
     EXPECT_TRUE(iterate_until([&] { return !splitter_line->get_visible(); }));
   }
 
-  int preview_height() { return form->Panel1.get_visible() ? form->Panel1.get_allocated_height() : 0; }
+  int preview_height() { return parts->Panel1.get_visible() ? parts->Panel1.get_allocated_height() : 0; }
 
   // Whether the bar lies at the window's bottom, the preview shut.
   bool splitter_at_bottom() {
@@ -67,40 +67,40 @@ TEST_F(WindowLayout, SplitterDragCollapsesRestoresAndStopsAtTheEditorsMinimum) {
   int origin_x = 0, origin_y = 0;
   form->get_window()->get_origin(origin_x, origin_y);
   drag_splitter_to(origin_y + window_height - 6);
-  EXPECT_TRUE(iterate_until([&] { return !form->Panel1.get_visible() && splitter_at_bottom(); }));
+  EXPECT_TRUE(iterate_until([&] { return !parts->Panel1.get_visible() && splitter_at_bottom(); }));
 
   // Dragged up again, it opens where the button was released.
   const int collapsed_y = splitter_screen_y();
   drag_splitter_to(collapsed_y - 150);
   EXPECT_TRUE(iterate_until([&] { return preview_height() == 150; }, 3)) << preview_height();
-  EXPECT_EQ(form->Splitter1.preview_height(), 150);
+  EXPECT_EQ(parts->Splitter1.preview_height(), 150);
   drag_splitter_to(splitter_screen_y() - 100);
   EXPECT_TRUE(iterate_until([&] { return preview_height() == 250; }, 3)) << preview_height();
 
   // Up to the tool band: the editor keeps 10 pixels, the window its size.
   drag_splitter_to(origin_y + 5);
-  EXPECT_TRUE(iterate_until([&] { return form->Panel2.get_allocated_height() == 10; }, 3))
-      << form->Panel2.get_allocated_height();
+  EXPECT_TRUE(iterate_until([&] { return parts->Panel2.get_allocated_height() == 10; }, 3))
+      << parts->Panel2.get_allocated_height();
   EXPECT_EQ(form->get_allocated_height(), window_height);
-  EXPECT_EQ(form->Splitter1.preview_height(), preview_height());
+  EXPECT_EQ(parts->Splitter1.preview_height(), preview_height());
 }
 
 TEST_F(WindowLayout, StartsWithTheRowsOfTheDesignBelowTheMenuBar) {
   // The menu bar is as high as the toolkit draws it; the rest is fixed.
-  EXPECT_TRUE(iterate_until([&] { return form->Panel2.get_allocated_height() == 310; }, 3))
-      << form->Panel2.get_allocated_height();
+  EXPECT_TRUE(iterate_until([&] { return parts->Panel2.get_allocated_height() == 310; }, 3))
+      << parts->Panel2.get_allocated_height();
   EXPECT_EQ(form->get_allocated_width(), 968);
   EXPECT_EQ(named(*form, "CoolBar1")->get_allocated_height(), 67);
   EXPECT_EQ(splitter->get_allocated_height(), 2);
   EXPECT_EQ(preview_height(), 282);
-  EXPECT_EQ(form->WebBrowser.widget().get_allocated_height(), 261);
-  EXPECT_EQ(form->StatusBar1.get_allocated_height(), 19);
+  EXPECT_EQ(parts->WebBrowser.widget().get_allocated_height(), 261);
+  EXPECT_EQ(parts->StatusBar1.get_allocated_height(), 19);
 }
 
 TEST_F(WindowLayout, NarrowsToItsMinimumWhileTheToolbarKeepsItsItemSizes) {
   auto* toolbar = named<Gtk::Toolbar>(*form, "ToolBar1");
   ASSERT_TRUE(toolbar);
-  const auto& buttons = form->commands.tool_bar().buttons();
+  const auto& buttons = parts->commands.tool_bar().buttons();
   auto expect_item_widths = [&] {
     const auto items = toolbar->get_children();
     ASSERT_EQ(items.size(), buttons.size());
