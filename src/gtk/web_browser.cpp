@@ -9,7 +9,9 @@
 
 #include <glibmm/wrap.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace tagpad {
@@ -17,12 +19,18 @@ namespace {
 
 constexpr guint HeartbeatIntervalMs = 1000;
 constexpr gint64 HangTimeoutUs = 5 * G_USEC_PER_SEC;
-// While a load is under way the page may parse and lay out a large document
-// for many seconds without a pause; only a page that is shown has to answer
-// at once.
-constexpr gint64 LoadingHangTimeoutUs = 60 * G_USEC_PER_SEC;
-// The heartbeat runs in a world of its own, out of the page's reach.
+// The engine styles and lays out a document in single tasks that grow with
+// its size, while it parses it too: 20 MB of paragraphs keeps it from
+// answering for 10 s and more on a busy machine. A page gets this much more
+// time per element it holds.
+constexpr gint64 HangTimeoutPerElementUs = 100;
+// Until the page has answered, the size of a loaded text stands in for its
+// element count.
+constexpr std::size_t BytesPerElement = 64;
+// The heartbeat runs in a world of its own, out of the page's reach. It
+// asks for the number of elements, which the engine keeps at hand.
 constexpr const char* HeartbeatWorld = "tagpad-heartbeat";
+constexpr const char* HeartbeatScript = "return String(document.getElementsByTagName('*').length);";
 
 const char* termination_text(WebKitWebProcessTerminationReason reason) {
   switch (reason) {
@@ -141,6 +149,7 @@ WebBrowser::~WebBrowser() {
 void WebBrowser::begin_request() {
   close_script_dialog();
   ping_.reset();
+  document_elements_ = 0;
   ++generation_;
   ready_state_ = 1;
   stopped_reason_.reset();
@@ -246,6 +255,7 @@ void WebBrowser::on_script_finished(GObject* source, GAsyncResult* result, gpoin
 
 void WebBrowser::load(const std::string& bytes, const std::string& charset) {
   begin_request();
+  document_elements_ = bytes.size() / BytesPerElement;
   if (bytes.empty()) {
     // The engine refuses zero bytes; an empty HTML string is the same document.
     webkit_web_view_load_html(view_, "", "about:blank");
@@ -277,13 +287,16 @@ void WebBrowser::beat() {
   if (ping_ && !ping_->done) {
     // A page waiting on its own dialog is waiting for the user.
     if (dialog_) ping_sent_ = now;
-    if (now - ping_sent_ >= (ready_state_ < 4 ? LoadingHangTimeoutUs : HangTimeoutUs)) engine_stopped("not responding");
+    const auto elements = static_cast<gint64>(std::min<unsigned long long>(document_elements_, G_MAXINT32));
+    if (now - ping_sent_ >= HangTimeoutUs + elements * HangTimeoutPerElementUs) engine_stopped("not responding");
     return;
   }
+  if (ping_ && ping_->error.empty())
+    document_elements_ = std::max(document_elements_, std::strtoull(ping_->value.c_str(), nullptr, 10));
   // An answer to a question asked after the dialog opened means the page
   // runs again: the dialog is gone.
   if (ping_ && dialog_ && ping_sent_ > dialog_opened_) webkit_script_dialog_unref(std::exchange(dialog_, nullptr));
-  ping_ = start_script("return 0;", nullptr, HeartbeatWorld);
+  ping_ = start_script(HeartbeatScript, nullptr, HeartbeatWorld);
   ping_sent_ = now;
 }
 
@@ -359,6 +372,7 @@ void WebBrowser::on_web_process_terminated(WebKitWebView*, WebKitWebProcessTermi
   if (!browser.stopped_reason_) browser.stopped_reason_ = termination_text(reason);
   browser.committed_ = false;
   browser.ping_.reset();
+  browser.document_elements_ = 0;
   if (browser.dialog_) webkit_script_dialog_unref(std::exchange(browser.dialog_, nullptr));
   // A load the process took with it never completes; the Stop command
   // follows it all the same.

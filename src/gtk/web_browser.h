@@ -111,6 +111,9 @@ class WebBrowser : public Browser {
   // The heartbeat's question to the page, and when it was asked.
   std::shared_ptr<ScriptCall> ping_;
   gint64 ping_sent_ = 0;
+  // The most elements the page of this request has held, or an estimate
+  // from the bytes loaded until it answers: it sets the time the page gets.
+  unsigned long long document_elements_ = 0;
   // A script dialog the page waits on; a page waiting is not a hung page.
   WebKitScriptDialog* dialog_ = nullptr;
   gint64 dialog_opened_ = 0;
