@@ -113,9 +113,11 @@ class WebBrowser::Document : public BrowserDocument {
 };
 
 WebBrowser::WebBrowser(const CodePage& code_page, unsigned memory_limit_mb)
-    : code_page_(code_page), context_(new_context(memory_limit_mb)) {
-  view_ = WEBKIT_WEB_VIEW(g_object_ref_sink(webkit_web_view_new_with_context(context_)));
-  widget_ = Glib::wrap(GTK_WIDGET(view_));
+    : code_page_(code_page),
+      context_(new_context(memory_limit_mb)),
+      view_(WEBKIT_WEB_VIEW(g_object_ref_sink(webkit_web_view_new_with_context(context_)))),
+      widget_(Glib::wrap(GTK_WIDGET(view_))),
+      page_accessibility_(GTK_WIDGET(view_)) {
   gtk_widget_set_has_tooltip(GTK_WIDGET(view_), FALSE);
   handler_ids_ = {
       g_signal_connect(view_, "load-changed", G_CALLBACK(on_load_changed), this),
@@ -285,12 +287,14 @@ void WebBrowser::beat() {
   if (!committed_ || stopped_reason_) return;
   const gint64 now = g_get_monotonic_time();
   if (ping_ && !ping_->done) {
+    page_accessibility_.hide();
     // A page waiting on its own dialog is waiting for the user.
     if (dialog_) ping_sent_ = now;
     const auto elements = static_cast<gint64>(std::min<unsigned long long>(document_elements_, G_MAXINT32));
     if (now - ping_sent_ >= HangTimeoutUs + elements * HangTimeoutPerElementUs) engine_stopped("not responding");
     return;
   }
+  if (ping_) page_accessibility_.show();
   if (ping_ && ping_->error.empty())
     document_elements_ = std::max(document_elements_, std::strtoull(ping_->value.c_str(), nullptr, 10));
   // An answer to a question asked after the dialog opened means the page
@@ -371,6 +375,7 @@ void WebBrowser::on_web_process_terminated(WebKitWebView*, WebKitWebProcessTermi
   auto& browser = *static_cast<WebBrowser*>(self);
   if (!browser.stopped_reason_) browser.stopped_reason_ = termination_text(reason);
   browser.committed_ = false;
+  browser.page_accessibility_.forget();
   browser.ping_.reset();
   browser.document_elements_ = 0;
   if (browser.dialog_) webkit_script_dialog_unref(std::exchange(browser.dialog_, nullptr));

@@ -4,6 +4,7 @@
 
 #include "core/browser.h"
 #include "core/code_page.h"
+#include "gtk/page_accessibility.h"
 
 #include <gtkmm/widget.h>
 #include <sigc++/signal.h>
@@ -90,6 +91,7 @@ class WebBrowser : public Browser {
   WebKitWebContext* context_;
   WebKitWebView* view_;
   Gtk::Widget* widget_;
+  PageAccessibility page_accessibility_;
   std::vector<gulong> handler_ids_;
   guint heartbeat_id_ = 0;
   guint events_source_ = 0;
