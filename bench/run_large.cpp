@@ -30,6 +30,7 @@ namespace {
 constexpr std::size_t Size = 20 * 1000 * 1000;
 constexpr double Goal = 1.5;
 constexpr double StallGoalMs = 100;
+constexpr guint StallTickMs = 5;
 
 std::string document() {
   static const std::string line = "<p class=\"body\">The quick brown fox jumps over the lazy dog, twice.</p>\n";
@@ -51,12 +52,12 @@ void wait_for_frame(GtkWidget* window) {
 
 double seconds_since(gint64 start) { return static_cast<double>(g_get_monotonic_time() - start) / G_USEC_PER_SEC; }
 
-// The longest gap between ticks of a 10 ms timer while it lives.
+// The longest gap between ticks of a 5 ms timer while it lives.
 class StallWatch {
  public:
   StallWatch() : last_(g_get_monotonic_time()) {
     id_ = g_timeout_add(
-        10,
+        StallTickMs,
         +[](gpointer self) -> gboolean {
           auto& watch = *static_cast<StallWatch*>(self);
           const gint64 now = g_get_monotonic_time();
