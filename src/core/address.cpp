@@ -12,8 +12,8 @@ namespace tagpad {
 namespace {
 
 // Schemes that take no "//", so "about:blank" is not read as a host name.
-constexpr std::array<std::string_view, 7> OpaqueSchemes = {"about", "blob", "data", "javascript",
-                                                          "mailto", "view-source", "file"};
+constexpr std::array<std::string_view, 7> OpaqueSchemes = {"about",  "blob",        "data", "javascript",
+                                                           "mailto", "view-source", "file"};
 
 bool has_scheme(const std::string& text) {
   std::size_t colon = text.find(':');

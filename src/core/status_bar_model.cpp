@@ -29,8 +29,6 @@ void StatusBarModel::show_hint(std::string_view hint) {
   set_single_text(std::string(hint));
 }
 
-void StatusBarModel::changed() {
-  on_changed_.notify();
-}
+void StatusBarModel::changed() { on_changed_.notify(); }
 
 }  // namespace tagpad

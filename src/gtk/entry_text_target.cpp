@@ -35,9 +35,7 @@ void EntryTextTarget::set_text(const std::string& text) {
   unrecorded([&] { entry_.set_text(text); });
 }
 
-EntryState EntryTextTarget::state() const {
-  return {entry_.get_text(), selection_start(), selection_length()};
-}
+EntryState EntryTextTarget::state() const { return {entry_.get_text(), selection_start(), selection_length()}; }
 
 std::size_t EntryTextTarget::length() const { return entry_.get_text_length(); }
 

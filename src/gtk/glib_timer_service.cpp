@@ -9,14 +9,12 @@
 namespace tagpad {
 
 GlibTimerService::~GlibTimerService() {
-  for (auto& [id, connection] : pending_)
-    connection.disconnect();
+  for (auto& [id, connection] : pending_) connection.disconnect();
 }
 
 TimerService::Id GlibTimerService::start(unsigned int milliseconds, std::function<void()> callback) {
   // Skip 0 (it means "no timer" to callers) and ids still pending after a wrap.
-  do
-    ++last_id_;
+  do ++last_id_;
   while (last_id_ == 0 || pending_.contains(last_id_));
   const Id id = last_id_;
   // The main loop calls the slot, so it never runs inside start().
@@ -33,8 +31,7 @@ TimerService::Id GlibTimerService::start(unsigned int milliseconds, std::functio
 
 void GlibTimerService::cancel(Id id) {
   auto found = pending_.find(id);
-  if (found == pending_.end())
-    return;
+  if (found == pending_.end()) return;
   found->second.disconnect();
   pending_.erase(found);
 }

@@ -19,8 +19,7 @@ void prepare_toolkit() {
   gtk_source_init();
   auto css = Gtk::CssProvider::create();
   css->load_from_resource("/org/tagpad/tagpad.css");
-  Gtk::StyleContext::add_provider_for_screen(Gdk::Screen::get_default(), css,
-                                             GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+  Gtk::StyleContext::add_provider_for_screen(Gdk::Screen::get_default(), css, GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
 }
 
 }  // namespace tagpad

@@ -85,9 +85,7 @@ void TooltipWindow::show_tooltip(const std::string& text, int x, int y) {
   show();
 }
 
-void TooltipWindow::hide_tooltip() {
-  hide();
-}
+void TooltipWindow::hide_tooltip() { hide(); }
 
 void TooltipWindow::on_realize() {
   Gtk::Window::on_realize();

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 using tagpad::complete_address;
 
@@ -24,8 +24,7 @@ bool never(const std::string&) { return false; }
 class TemporaryFile {
  public:
   TemporaryFile() {
-    path_ = std::filesystem::temp_directory_path() /
-            ("tagpad-address-test-" + std::to_string(::getpid()) + ".html");
+    path_ = std::filesystem::temp_directory_path() / ("tagpad-address-test-" + std::to_string(::getpid()) + ".html");
     std::ofstream(path_) << "<p>hi</p>";
   }
   ~TemporaryFile() {

@@ -124,8 +124,8 @@ TEST(CodePage, UndecodableUtf8BytesBecomeEscapeCharacters) {
 
 TEST(CodePage, ValidTextOfTheEscapeRangeIsEscapedByteByByte) {
   const CodePage page = CodePage::named("UTF-8");
-  for (const std::string& bytes : {std::string("\xF4\x8F\xBE\x80"), std::string("\xF4\x8F\xBF\xBF"),
-                                  std::string("x\xF4\x8F\xBE\xA5y")}) {
+  for (const std::string& bytes :
+       {std::string("\xF4\x8F\xBE\x80"), std::string("\xF4\x8F\xBF\xBF"), std::string("x\xF4\x8F\xBE\xA5y")}) {
     const std::string text = page.to_utf8(bytes);
     EXPECT_NE(text, bytes) << hex(bytes);
     EXPECT_EQ(page.from_utf8(text), bytes) << hex(bytes);
@@ -143,10 +143,10 @@ TEST(CodePage, ValidTextOfTheEscapeRangeIsEscapedByteByByte) {
 
 TEST(CodePage, UnencodableCharacterThrowsInsteadOfWritingAReplacement) {
   const CodePage page = CodePage::named("CP949");
-  EXPECT_THROW(page.from_utf8("\xF0\x9F\x98\x80"), tagpad::Error);          // 😀
-  EXPECT_THROW(page.from_utf8("ok \xF0\x9F\x98\x80 ok"), tagpad::Error);    // inside text
+  EXPECT_THROW(page.from_utf8("\xF0\x9F\x98\x80"), tagpad::Error);                  // 😀
+  EXPECT_THROW(page.from_utf8("ok \xF0\x9F\x98\x80 ok"), tagpad::Error);            // inside text
   EXPECT_THROW(page.from_utf8("\xF4\x8F\xBE\x80\xF0\x9F\x98\x80"), tagpad::Error);  // after an escape
-  EXPECT_THROW(page.from_utf8("\xC3\x28"), tagpad::Error);                  // malformed UTF-8
+  EXPECT_THROW(page.from_utf8("\xC3\x28"), tagpad::Error);                          // malformed UTF-8
   EXPECT_THROW(CodePage::named("UTF-8").from_utf8("\xC3\x28"), tagpad::Error);
 }
 

@@ -10,9 +10,9 @@
 #include <memory>
 
 using tagpad::Command;
+using tagpad::command_name;
 using tagpad::CommandBehaviour;
 using tagpad::CommandId;
-using tagpad::command_name;
 using tagpad::CommandTable;
 
 namespace {
@@ -96,8 +96,8 @@ TEST(CommandRefresh, EditCommandsFollowTheirTargetAndTurnOffWithoutOne) {
 TEST(CommandRefresh, DialogFindAndInertStandardCommandsKeepTheirState) {
   CommandTable table;
   using Id = CommandId;
-  for (Id id : {Id::FileOpen1, Id::FilePrintSetup1, Id::FilePageSetup1, Id::PrintDlg1, Id::SearchFind1,
-                Id::SearchReplace1}) {
+  for (Id id :
+       {Id::FileOpen1, Id::FilePrintSetup1, Id::FilePageSetup1, Id::PrintDlg1, Id::SearchFind1, Id::SearchReplace1}) {
     Command& command = table.command(id);
     command.refresh();
     EXPECT_TRUE(command.enabled()) << command.name();
@@ -144,7 +144,8 @@ TEST(CommandRefresh, ExecuteRefreshesFirstAndPrefersTheHandler) {
 TEST(CommandRefresh, IdleRefreshCoversToolbarCommandsOnly) {
   CommandTable table;
   using Id = CommandId;
-  for (Id id : {Id::Action1, Id::Action5, Id::Action3, Id::Action2, Id::ActBack, Id::AcFoward, Id::ActStop, Id::Action4})
+  for (Id id :
+       {Id::Action1, Id::Action5, Id::Action3, Id::Action2, Id::ActBack, Id::AcFoward, Id::ActStop, Id::Action4})
     table.set_handler(id, [] {});
   table.tool_button("ToolButton9").set_visible(false);
   table.idle_refresh();

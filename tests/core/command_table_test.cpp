@@ -11,9 +11,9 @@
 #include <vector>
 
 using tagpad::Command;
+using tagpad::command_name;
 using tagpad::CommandId;
 using tagpad::CommandKind;
-using tagpad::command_name;
 using tagpad::CommandTable;
 using tagpad::MenuModel;
 using tagpad::Shortcut;

@@ -29,14 +29,20 @@ TEST(HistoryList, AddsInOrderAndFindsWithoutRegardToCase) {
   EXPECT_EQ(list.count(), 0);
   EXPECT_EQ(list.index_of("anything"), -1);
   EXPECT_TRUE(list.add("http://Example.com"));
-  EXPECT_TRUE(list.add("\xC3\x84" "BC"));  // ÄBC
+  EXPECT_TRUE(
+      list.add("\xC3\x84"
+               "BC"));  // ÄBC
   EXPECT_TRUE(list.add("third"));
   EXPECT_EQ(list.count(), 3);
   EXPECT_EQ(list.at(0), "http://Example.com");
-  EXPECT_EQ(list.at(1), "\xC3\x84" "BC");
+  EXPECT_EQ(list.at(1),
+            "\xC3\x84"
+            "BC");
   EXPECT_EQ(list.at(2), "third");
   EXPECT_EQ(list.index_of("HTTP://EXAMPLE.COM"), 0);
-  EXPECT_EQ(list.index_of("\xC3\xA4" "bc"), 1);  // äbc
+  EXPECT_EQ(list.index_of("\xC3\xA4"
+                          "bc"),
+            1);  // äbc
   EXPECT_EQ(list.index_of("THIRD"), 2);
   EXPECT_EQ(list.index_of("abc"), -1);  // A without the umlaut is a different letter
   EXPECT_EQ(list.index_of("http://example.co"), -1);
@@ -51,12 +57,18 @@ TEST(HistoryList, RefusesEmptyTextAndDuplicates) {
   EXPECT_FALSE(list.add("Page"));
   EXPECT_FALSE(list.add("PAGE"));
   EXPECT_FALSE(list.add("page"));
-  EXPECT_TRUE(list.add("\xC3\xA4" "bc"));
-  EXPECT_FALSE(list.add("\xC3\x84" "BC"));
+  EXPECT_TRUE(
+      list.add("\xC3\xA4"
+               "bc"));
+  EXPECT_FALSE(
+      list.add("\xC3\x84"
+               "BC"));
   EXPECT_EQ(list.count(), 2);
   // The first spelling typed is the one kept.
   EXPECT_EQ(list.at(0), "Page");
-  EXPECT_EQ(list.at(1), "\xC3\xA4" "bc");
+  EXPECT_EQ(list.at(1),
+            "\xC3\xA4"
+            "bc");
 }
 
 TEST(HistoryList, IndexOutOfRangeThrows) {

@@ -43,8 +43,9 @@ class NavigationFormTest : public FormTest {
 
   // Whether the engine came to rest on the page titled `title`.
   [[nodiscard]] bool shows(const std::string& title) {
-    return iterate_until(
-        [&] { return form->get_title() == title + "  Tagpad" && !parts->commands.command(CommandId::ActStop).enabled(); });
+    return iterate_until([&] {
+      return form->get_title() == title + "  Tagpad" && !parts->commands.command(CommandId::ActStop).enabled();
+    });
   }
 
   bool back_enabled() { return parts->commands.tool_button("ToolButton10").enabled(); }

@@ -19,7 +19,8 @@ class SearchThroughTheDialogs : public FormTest {
  protected:
   using Selection = std::pair<std::size_t, std::size_t>;
 
-  void open_on(const char* text, std::size_t start, std::size_t length = 0, CommandId command = CommandId::SearchFind1) {
+  void open_on(const char* text, std::size_t start, std::size_t length = 0,
+               CommandId command = CommandId::SearchFind1) {
     parts->Memo.set_text(text);
     parts->Memo.view().grab_focus();
     parts->memo_target.set_selection(start, length);
