@@ -8,6 +8,8 @@
 
 #include <glibmm/main.h>
 
+#include <string>
+
 namespace tagpad {
 namespace {
 
@@ -64,8 +66,11 @@ gboolean WebDownloads::on_decide_policy(WebKitWebView* view, WebKitPolicyDecisio
   auto& downloads = *static_cast<WebDownloads*>(self);
   WebKitNavigationAction* action =
       webkit_navigation_policy_decision_get_navigation_action(WEBKIT_NAVIGATION_POLICY_DECISION(decision));
-  const char* uri = webkit_uri_request_get_uri(webkit_navigation_action_get_request(action));
-  if (!uri) return FALSE;
+  const char* requested = webkit_uri_request_get_uri(webkit_navigation_action_get_request(action));
+  if (!requested) return FALSE;
+  // The request makes its address anew on each call and frees the last one,
+  // as origin_of's call does: keep a copy.
+  const std::string uri = requested;
   // The engine keeps a click's gesture through the redirects it causes.
   if (webkit_navigation_action_is_redirect(action) && !webkit_navigation_action_is_user_gesture(action))
     downloads.policy_.navigation_redirected(uri);
