@@ -2,6 +2,8 @@
 // Copyright (c) 2026 the Tagpad developers
 #pragma once
 
+#include "core/text_snapshot.h"
+
 #include <memory>
 #include <string>
 
@@ -12,11 +14,12 @@ class BrowserDocument {
  public:
   virtual ~BrowserDocument() = default;
   virtual std::string title() = 0;
-  virtual void write(const std::string& text) = 0;
+  /// Replaces the document by `text`, which the engine reads while it loads.
+  virtual void write(std::unique_ptr<TextSnapshot> text) = 0;
   /// The root element's inner HTML.
   virtual std::string inner_html() = 0;
   /// Replaces the document by bytes in the platform code page.
-  virtual void load(const std::string& bytes) = 0;
+  virtual void load(std::string bytes) = 0;
 };
 
 /// What the preview and navigation rules need of the embedded HTML engine.

@@ -17,7 +17,7 @@ void PreviewCommands::run() {
   LoadHtmlIntoBrowser(browser_, "");
   auto document = browser_.document();
   if (!document) return;
-  document->write(window_.source_text());
+  document->write(window_.source_snapshot());
   // The blank document's download may have completed before the write, and
   // its caption then named no title; the written document's title counts.
   navigation_.show_document_title();

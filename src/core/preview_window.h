@@ -2,6 +2,9 @@
 // Copyright (c) 2026 the Tagpad developers
 #pragma once
 
+#include "core/text_snapshot.h"
+
+#include <memory>
 #include <string>
 
 namespace tagpad {
@@ -14,6 +17,8 @@ class PreviewWindow {
   virtual ~PreviewWindow() = default;
   /// The source pane `Memo`.
   virtual std::string source_text() const = 0;
+  /// The source pane's text as it stands now, kept so while it is read.
+  virtual std::unique_ptr<TextSnapshot> source_snapshot() const = 0;
   virtual void set_source_text(const std::string& text) = 0;
   /// Adds a line after the pane's last one, as its line view does.
   virtual void add_source_line(const std::string& line) = 0;

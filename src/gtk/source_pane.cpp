@@ -5,6 +5,7 @@
 #include "core/error.h"
 #include "core/line_rules.h"
 #include "gtk/deliver.h"
+#include "gtk/pane_snapshot.h"
 
 #include <memory>
 
@@ -58,6 +59,10 @@ std::string SourcePane::text() const {
   std::string text;
   lend_text([&](std::string_view whole) { text = whole; });
   return text;
+}
+
+std::unique_ptr<TextSnapshot> SourcePane::snapshot() const {
+  return std::make_unique<PaneSnapshot>(GTK_TEXT_BUFFER(buffer_));
 }
 
 void SourcePane::lend_text(const std::function<void(std::string_view)>& use) const {

@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Tagpad developers
 #pragma once
 
+#include "core/text_snapshot.h"
 #include "gtk/primary_selection_deferral.h"
 
 #include <gtkmm/textview.h>
@@ -9,6 +10,7 @@
 #include <sigc++/signal.h>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +30,8 @@ class SourcePane {
   /// Holds on it put off the view's claims of the PRIMARY selection.
   PrimarySelectionDeferral& primary_selection() { return primary_selection_; }
   std::string text() const;
+  /// The text as it stands now, read from the pane until the pane changes.
+  std::unique_ptr<TextSnapshot> snapshot() const;
   /// Hands the whole text to `use` for the length of the call, uncopied.
   void lend_text(const std::function<void(std::string_view)>& use) const;
   /// Whether the pane holds exactly `text`; cheap when the lengths differ.

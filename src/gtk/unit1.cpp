@@ -363,6 +363,8 @@ void TForm1::WebBrowserStatusTextChange(const std::string& text) { navigation_.s
 
 std::string TForm1::source_text() const { return Memo.text(); }
 
+std::unique_ptr<TextSnapshot> TForm1::source_snapshot() const { return Memo.snapshot(); }
+
 void TForm1::set_source_text(const std::string& text) { Memo.set_text(text); }
 
 void TForm1::add_source_line(const std::string& line) { Memo.add_line(line); }

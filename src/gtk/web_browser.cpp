@@ -4,7 +4,9 @@
 
 #include "core/address.h"
 #include "core/error.h"
+#include "core/string_snapshot.h"
 #include "gtk/deliver.h"
+#include "gtk/snapshot_input_stream.h"
 #include "gtk/web_sandbox.h"
 
 #include <glibmm/wrap.h>
@@ -31,6 +33,14 @@ constexpr std::size_t BytesPerElement = 64;
 // asks for the number of elements, which the engine keeps at hand.
 constexpr const char* HeartbeatWorld = "tagpad-heartbeat";
 constexpr const char* HeartbeatScript = "return String(document.getElementsByTagName('*').length);";
+
+// The documents the program shows itself, the blank one too, come from an
+// address of the program's own that the engine reads as a stream: a large
+// document reaches the engine in many short steps instead of being copied
+// whole while the window waits. They share one address, so each load
+// replaces the last in the engine's history, as about:blank's loads did.
+constexpr const char* DocumentScheme = "tagpad";
+constexpr const char* BlankAddress = "about:blank";
 
 const char* termination_text(WebKitWebProcessTerminationReason reason) {
   switch (reason) {
@@ -87,12 +97,12 @@ class WebBrowser::Document : public BrowserDocument {
     return title ? title : "";
   }
 
-  void write(const std::string& text) override {
+  void write(std::unique_ptr<TextSnapshot> text) override {
     // The text is loaded as the document rather than passed to the page's
     // own write: a call from the program would count as the user's gesture
     // (clipboard, pop-ups), and would parse the whole text in one task that
     // no heartbeat gets through. It is the same document either way.
-    browser_.load(text, "UTF-8");
+    browser_.load(std::move(text), "UTF-8");
     browser_.wait_until([this] { return browser_.ready_state_ >= 4; });
   }
 
@@ -103,8 +113,8 @@ class WebBrowser::Document : public BrowserDocument {
     return *html;
   }
 
-  void load(const std::string& bytes) override {
-    browser_.load(bytes, browser_.code_page_.web_charset());
+  void load(std::string bytes) override {
+    browser_.load(std::make_unique<StringSnapshot>(std::move(bytes)), browser_.code_page_.web_charset());
     browser_.wait_until([this] { return browser_.ready_state_ >= 3; });
   }
 
@@ -117,7 +127,11 @@ WebBrowser::WebBrowser(const CodePage& code_page, unsigned memory_limit_mb)
       context_(new_context(memory_limit_mb)),
       view_(WEBKIT_WEB_VIEW(g_object_ref_sink(webkit_web_view_new_with_context(context_)))),
       widget_(Glib::wrap(GTK_WIDGET(view_))),
-      page_accessibility_(GTK_WIDGET(view_)) {
+      page_accessibility_(GTK_WIDGET(view_)),
+      document_address_(std::string(DocumentScheme) + ":" +
+                        std::unique_ptr<char, decltype(&g_free)>(g_uuid_string_random(), g_free).get()) {
+  // A page cannot guess the address unless it was shown there itself.
+  webkit_web_context_register_uri_scheme(context_, DocumentScheme, on_document_request, this, nullptr);
   gtk_widget_set_has_tooltip(GTK_WIDGET(view_), FALSE);
   handler_ids_ = {
       g_signal_connect(view_, "load-changed", G_CALLBACK(on_load_changed), this),
@@ -150,6 +164,7 @@ WebBrowser::~WebBrowser() {
 
 void WebBrowser::begin_request() {
   close_script_dialog();
+  pending_document_.reset();
   ping_.reset();
   document_elements_ = 0;
   ++generation_;
@@ -161,6 +176,7 @@ void WebBrowser::begin_request() {
 void WebBrowser::navigate(const std::string& url) {
   std::string uri =
       complete_address(url, [](const std::string& path) { return g_file_test(path.c_str(), G_FILE_TEST_EXISTS); });
+  if (uri == BlankAddress) return load(std::make_unique<StringSnapshot>(""), "UTF-8");
   begin_request();
   webkit_web_view_load_uri(view_, uri.c_str());
 }
@@ -228,13 +244,21 @@ std::shared_ptr<WebBrowser::ScriptCall> WebBrowser::start_script(const char* bod
 }
 
 std::optional<std::string> WebBrowser::ask_page(const char* body) {
-  check_running();
-  if (dialog_) return std::nullopt;
-  auto call = start_script(body, nullptr, nullptr);
-  wait_until([&] { return call->done || dialog_; });
-  if (!call->done) return std::nullopt;
-  if (!call->error.empty()) throw Error(call->error);
-  return call->value;
+  for (;;) {
+    check_running();
+    if (dialog_) return std::nullopt;
+    const unsigned page = commits_;
+    auto call = start_script(body, nullptr, nullptr);
+    wait_until([&] { return call->done || dialog_ || commits_ != page; });
+    if (call->done) {
+      if (!call->error.empty()) throw Error(call->error);
+      return call->value;
+    }
+    // A page that another one replaced before it answered may never answer:
+    // the engine can give the new page a new process. The question is for
+    // the page shown now.
+    if (commits_ == page) return std::nullopt;
+  }
 }
 
 void WebBrowser::on_script_finished(GObject* source, GAsyncResult* result, gpointer data) {
@@ -255,17 +279,24 @@ void WebBrowser::on_script_finished(GObject* source, GAsyncResult* result, gpoin
   call.done = true;
 }
 
-void WebBrowser::load(const std::string& bytes, const std::string& charset) {
+void WebBrowser::load(std::unique_ptr<TextSnapshot> text, const std::string& charset) {
   begin_request();
-  document_elements_ = bytes.size() / BytesPerElement;
-  if (bytes.empty()) {
-    // The engine refuses zero bytes; an empty HTML string is the same document.
-    webkit_web_view_load_html(view_, "", "about:blank");
-  } else {
-    GBytes* data = g_bytes_new(bytes.data(), bytes.size());
-    webkit_web_view_load_bytes(view_, data, "text/html", charset.c_str(), "about:blank");
-    g_bytes_unref(data);
-  }
+  document_elements_ = text->size_hint() / BytesPerElement;
+  pending_document_ = PendingDocument{{snapshot_input_stream_new(std::move(text)), g_object_unref}, charset};
+  webkit_web_view_load_uri(view_, document_address_.c_str());
+}
+
+void WebBrowser::on_document_request(WebKitURISchemeRequest* request, gpointer self) {
+  auto& browser = *static_cast<WebBrowser*>(self);
+  // Each document is handed out once. Asked again (a reload, a step through
+  // the history, a page's own request) the address gives an empty document.
+  PendingDocument document{{g_memory_input_stream_new(), g_object_unref}, "UTF-8"};
+  if (browser.pending_document_ && browser.document_address_ == webkit_uri_scheme_request_get_uri(request))
+    document = std::move(*std::exchange(browser.pending_document_, std::nullopt));
+  WebKitURISchemeResponse* response = webkit_uri_scheme_response_new(document.stream.get(), -1);
+  webkit_uri_scheme_response_set_content_type(response, ("text/html; charset=" + document.charset).c_str());
+  webkit_uri_scheme_request_finish_with_response(request, response);
+  g_object_unref(response);
 }
 
 void WebBrowser::close_script_dialog() {
@@ -342,6 +373,7 @@ void WebBrowser::on_load_changed(WebKitWebView*, WebKitLoadEvent event, gpointer
       break;
     case WEBKIT_LOAD_COMMITTED:
       browser.committed_ = true;
+      ++browser.commits_;
       // A question to the page before this one may never be answered: the
       // engine can give a new document a new process.
       browser.ping_.reset();
@@ -361,7 +393,10 @@ gboolean WebBrowser::on_decide_policy(WebKitWebView*, WebKitPolicyDecision* deci
   WebKitNavigationAction* action =
       webkit_navigation_policy_decision_get_navigation_action(WEBKIT_NAVIGATION_POLICY_DECISION(decision));
   const char* uri = webkit_uri_request_get_uri(webkit_navigation_action_get_request(action));
-  browser.post([&browser, url = std::string(uri ? uri : "")] { browser.before_navigate2_.emit(url); });
+  std::string url = uri ? uri : "";
+  // The program's own documents stand for the blank page they replace.
+  if (url == browser.document_address_) url = BlankAddress;
+  browser.post([&browser, url = std::move(url)] { browser.before_navigate2_.emit(url); });
   return FALSE;
 }
 
@@ -389,7 +424,7 @@ void WebBrowser::on_web_process_terminated(WebKitWebView*, WebKitWebProcessTermi
   browser.post(
       [&browser, message = "The HTML engine stopped: " + *browser.stopped_reason_, generation = browser.generation_] {
         if (browser.generation_ != generation) return;
-        browser.load("", "UTF-8");
+        browser.load(std::make_unique<StringSnapshot>(""), "UTF-8");
         throw Error(message);
       });
 }

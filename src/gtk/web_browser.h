@@ -67,7 +67,8 @@ class WebBrowser : public Browser {
   /// The page's answer to a script, or nothing while the page waits on a
   /// dialog of its own: it cannot answer then.
   std::optional<std::string> ask_page(const char* body);
-  void load(const std::string& bytes, const std::string& charset);
+  /// Shows `text` as the document, read while the engine loads it.
+  void load(std::unique_ptr<TextSnapshot> text, const std::string& charset);
   void close_script_dialog();
   /// Hands an event to the window once the engine's own dispatch is over:
   /// a handler that waits for the engine inside that dispatch would hold
@@ -83,6 +84,7 @@ class WebBrowser : public Browser {
   static gboolean on_script_dialog(WebKitWebView*, WebKitScriptDialog*, gpointer self);
   static void on_has_tooltip(GObject*, GParamSpec*, gpointer self);
   static void on_script_finished(GObject*, GAsyncResult*, gpointer call);
+  static void on_document_request(WebKitURISchemeRequest*, gpointer self);
 
   const CodePage& code_page_;
 
@@ -92,6 +94,14 @@ class WebBrowser : public Browser {
   WebKitWebView* view_;
   Gtk::Widget* widget_;
   PageAccessibility page_accessibility_;
+  // Where the engine reads the program's own documents, and the one it is
+  // about to read there.
+  const std::string document_address_;
+  struct PendingDocument {
+    std::unique_ptr<GInputStream, decltype(&g_object_unref)> stream;
+    std::string charset;
+  };
+  std::optional<PendingDocument> pending_document_;
   std::vector<gulong> handler_ids_;
   guint heartbeat_id_ = 0;
   guint events_source_ = 0;
@@ -103,6 +113,8 @@ class WebBrowser : public Browser {
   unsigned started_generation_ = 0;
   int ready_state_ = 0;
   bool committed_ = false;
+  // Pages committed so far: a question to a page ends with its page.
+  unsigned commits_ = 0;
   int waits_ = 0;
   // One incident, one report: the first wait that meets it raises the
   // error, any wait below it ends silently.

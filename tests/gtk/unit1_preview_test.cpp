@@ -56,6 +56,28 @@ TEST_F(FormTest, RunStartedInsideAWaitFinishesFirst) {
   EXPECT_NE(preview_html().find("<u>outer</u>"), std::string::npos);
 }
 
+TEST_F(FormTest, RunShowsTheTextAsItWasWhenRunEvenIfItIsEditedWhileTheEngineReadsIt) {
+  std::string text = "<p id=\"first\">first</p>\n";
+  while (text.size() < 2 * 1024 * 1024) text += "<p>filler paragraph, 가나다</p>\n";
+  text += "<p id=\"last\">last</p>";
+  parts->Memo.set_text(text);
+  // The edit lands as the document's own load begins, after those of the
+  // blank page and its empty text, while the engine reads it.
+  int loads = 0;
+  sigc::connection edit = parts->WebBrowser.signal_download_begin().connect([&] {
+    if (++loads == 3) parts->Memo.set_text("<p>edited</p>");
+  });
+  form->Action5Execute();
+  edit.disconnect();
+  ASSERT_EQ(loads, 3);
+  EXPECT_EQ(parts->Memo.text(), "<p>edited</p>");
+  const std::string shown = preview_html();
+  EXPECT_NE(shown.find("<p id=\"first\">first</p>"), std::string::npos);
+  EXPECT_NE(shown.find("<p id=\"last\">last</p>"), std::string::npos);
+  EXPECT_EQ(shown.find("edited"), std::string::npos);
+  EXPECT_TRUE(boxes.errors.empty());
+}
+
 TEST_F(FormTest, AKilledEngineEndsTheWaitWithOneReportAndTheNextRunWorks) {
   bool killed = false;
   sigc::connection kill = parts->WebBrowser.signal_download_begin().connect([&] {

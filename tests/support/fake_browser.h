@@ -5,6 +5,7 @@
 #include "core/browser.h"
 #include "core/error.h"
 #include "core/preview_window.h"
+#include "core/string_snapshot.h"
 
 #include <deque>
 #include <functional>
@@ -68,9 +69,9 @@ class FakeBrowser : public Browser {
    public:
     explicit Document(FakeBrowser& browser) : browser_(browser) {}
     std::string title() override { return answer("title", browser_.title); }
-    void write(const std::string& text) override { answer("write " + text, {}); }
+    void write(std::unique_ptr<TextSnapshot> text) override { answer("write " + read_rest(*text), {}); }
     std::string inner_html() override { return answer("inner_html", browser_.inner_html); }
-    void load(const std::string& bytes) override { answer("load " + bytes, {}); }
+    void load(std::string bytes) override { answer("load " + bytes, {}); }
 
    private:
     std::string answer(const std::string& call, const std::string& value) {
@@ -91,6 +92,7 @@ class FakeBrowser : public Browser {
 class FakePreviewWindow : public PreviewWindow {
  public:
   std::string source_text() const override { return source; }
+  std::unique_ptr<TextSnapshot> source_snapshot() const override { return std::make_unique<StringSnapshot>(source); }
   void set_source_text(const std::string& text) override {
     if (text == source) return;
     source = text;
