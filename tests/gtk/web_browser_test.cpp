@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,14 +39,39 @@ ProcessInfo process_info(pid_t pid) {
   return info;
 }
 
-// The names of the processes between this one and each live web process
-// descending from it, outermost first.
-std::vector<std::vector<std::string>> web_process_ancestry() {
-  std::vector<std::vector<std::string>> found;
+// The NAME=value entries a process started with, or null when it cannot
+// be read.
+std::optional<std::vector<std::string>> environment_of(pid_t pid) {
+  std::ifstream file("/proc/" + std::to_string(pid) + "/environ", std::ios::binary);
+  if (!file) return std::nullopt;
+  std::vector<std::string> entries;
+  for (std::string entry; std::getline(file, entry, '\0');) entries.push_back(entry);
+  return entries;
+}
+
+std::optional<std::vector<std::string>> webkit_variables(const std::optional<std::vector<std::string>>& environment) {
+  if (!environment) return std::nullopt;
+  std::vector<std::string> found;
+  for (const std::string& entry : *environment)
+    if (entry.starts_with("WEBKIT_")) found.push_back(entry);
+  return found;
+}
+
+struct WebProcess {
+  pid_t pid;
+  // The names of the processes between this one and the web process,
+  // outermost first.
+  std::vector<std::string> ancestry;
+};
+
+// Each live web process descending from this one.
+std::vector<WebProcess> web_processes() {
+  std::vector<WebProcess> found;
   for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
     const std::string name = entry.path().filename();
     if (name.find_first_not_of("0123456789") != std::string::npos) continue;
-    pid_t pid = std::stoi(name);
+    const pid_t web_process = std::stoi(name);
+    pid_t pid = web_process;
     ProcessInfo info = process_info(pid);
     if (info.name != "WebKitWebProces") continue;
     std::vector<std::string> chain;
@@ -54,7 +80,7 @@ std::vector<std::vector<std::string>> web_process_ancestry() {
       info = process_info(pid);
       chain.insert(chain.begin(), info.name);
     }
-    if (info.parent == getpid()) found.push_back(chain);
+    if (info.parent == getpid()) found.push_back({web_process, chain});
   }
   return found;
 }
@@ -231,9 +257,16 @@ TEST_F(EngineTrapTest, RunPagesGetNoUserGestureAndCannotReadLocalFiles) {
 
 TEST_F(EngineTrapTest, TheEngineRunsSandboxedWithoutDeveloperExtrasAndFailsOnTlsErrors) {
   run("<p>x</p>");
-  const auto ancestry = web_process_ancestry();
-  ASSERT_EQ(ancestry.size(), 1u);
-  EXPECT_NE(std::find(ancestry[0].begin(), ancestry[0].end(), "bwrap"), ancestry[0].end());
+  const auto processes = web_processes();
+  ASSERT_EQ(processes.size(), 1u);
+  const auto& ancestry = processes[0].ancestry;
+  EXPECT_NE(std::find(ancestry.begin(), ancestry.end(), "bwrap"), ancestry.end());
+  // The engine's debugging switches (an inspector server, a disabled
+  // sandbox) are for nobody to set for the user.
+  EXPECT_EQ(webkit_variables(environment_of(processes[0].pid)), std::optional(std::vector<std::string>{}));
+  // This process's own, setenv's changes included.
+  EXPECT_EQ(webkit_variables(std::vector<std::string>(environ, environ + g_strv_length(environ))),
+            std::optional(std::vector<std::string>{}));
   EXPECT_FALSE(webkit_settings_get_enable_developer_extras(webkit_web_view_get_settings(view())));
   EXPECT_EQ(webkit_website_data_manager_get_tls_errors_policy(webkit_web_view_get_website_data_manager(view())),
             WEBKIT_TLS_ERRORS_POLICY_FAIL);
@@ -246,10 +279,10 @@ TEST_F(EngineTrapTest, ClosingTheWindowEndsASpinningWebProcessAtOnce) {
       view(), "spin()", -1, nullptr, nullptr, nullptr,
       +[](GObject*, GAsyncResult*, gpointer spinning) { *static_cast<bool*>(spinning) = true; }, &spinning);
   ASSERT_TRUE(iterate_until([&] { return spinning; }));
-  ASSERT_EQ(web_process_ancestry().size(), 1u);
+  ASSERT_EQ(web_processes().size(), 1u);
   parts.reset();
   form.reset();
-  EXPECT_TRUE(iterate_until([] { return web_process_ancestry().empty(); }, 2));
+  EXPECT_TRUE(iterate_until([] { return web_processes().empty(); }, 2));
 }
 
 TEST_F(EngineTrapTest, APageOverItsMemoryLimitIsEndedOnceAndTheNextLoadWorks) {

@@ -88,9 +88,10 @@ class DownloadTest : public FormTest {
     return iterate_until([&] { return watch_.ended.size() >= count; });
   }
 
-  // A pointer event of the left button at x, y of the view, as the display
-  // delivers a mouse's: the engine counts a click by it as the user's.
-  void pointer(GdkEventType type, int x, int y) {
+  // A pointer event of a button (the left one unless named) at x, y of the
+  // view, as the display delivers a mouse's: the engine counts a click by it
+  // as the user's.
+  void pointer(GdkEventType type, int x, int y, guint button = 1) {
     GdkEvent* event = gdk_event_new(type);
     GdkWindow* window = gtk_widget_get_window(GTK_WIDGET(view()));
     if (type == GDK_MOTION_NOTIFY) {
@@ -102,9 +103,9 @@ class DownloadTest : public FormTest {
       event->button.window = GDK_WINDOW(g_object_ref(window));
       event->button.x = x;
       event->button.y = y;
-      event->button.button = 1;
+      event->button.button = button;
       event->button.time = GDK_CURRENT_TIME;
-      if (type == GDK_BUTTON_RELEASE) event->button.state = GDK_BUTTON1_MASK;
+      if (type == GDK_BUTTON_RELEASE) event->button.state = GDK_BUTTON1_MASK << (button - 1);
     }
     gdk_event_set_device(event, gdk_seat_get_pointer(gdk_display_get_default_seat(gdk_display_get_default())));
     gtk_widget_event(GTK_WIDGET(view()), event);
@@ -112,7 +113,7 @@ class DownloadTest : public FormTest {
   }
 
   // Clicks the page's link once the page shows it under the pointer.
-  void click_link(const std::string& href) {
+  void click_link(const std::string& href, guint button = 1) {
     gint64 next_motion = 0;
     ASSERT_TRUE(iterate_until([&] {
       if (pointed_at_ == href) return true;
@@ -123,8 +124,8 @@ class DownloadTest : public FormTest {
       }
       return false;
     })) << "the page never showed its link under the pointer";
-    pointer(GDK_BUTTON_PRESS, 20, 20);
-    pointer(GDK_BUTTON_RELEASE, 20, 20);
+    pointer(GDK_BUTTON_PRESS, 20, 20, button);
+    pointer(GDK_BUTTON_RELEASE, 20, 20, button);
   }
 
   void serve_link_page(const std::string& script = "") {
@@ -150,6 +151,37 @@ TEST_F(DownloadTest, AClickOnADownloadLinkAsksWhereAndWritesThere) {
   EXPECT_EQ(chooser.shown[0].kind, FileDialogKind::Save);
   EXPECT_EQ(std::filesystem::path(chooser.shown[0].start.file_name).filename(), "note.txt");
   EXPECT_EQ(read_file(folder_ / "saved.txt"), "the downloaded note\n");
+  EXPECT_TRUE(boxes.errors.empty());
+}
+
+TEST_F(DownloadTest, ThePreviewMenusDownloadOfALinkAsksWhereAndWritesThere) {
+  // The menu's download item, taken as the engine offers it; the engine
+  // acts on it once the menu shows.
+  GAction* download = nullptr;
+  g_signal_connect(
+      view(), "context-menu",
+      G_CALLBACK(+[](WebKitWebView*, WebKitContextMenu* menu, GdkEvent*, WebKitHitTestResult*, GAction** download) {
+        for (GList* item = webkit_context_menu_get_items(menu); item; item = item->next)
+          if (webkit_context_menu_item_get_stock_action(WEBKIT_CONTEXT_MENU_ITEM(item->data)) ==
+              WEBKIT_CONTEXT_MENU_ACTION_DOWNLOAD_LINK_TO_DISK)
+            *download =
+                G_ACTION(g_object_ref(webkit_context_menu_item_get_gaction(WEBKIT_CONTEXT_MENU_ITEM(item->data))));
+        return FALSE;
+      }),
+      &download);
+  serve_link_page();
+  enter_address(server_.uri("/page.html"));
+  ASSERT_TRUE(iterate_until([&] { return parts->WebBrowser.ready_state() == 4; }));
+  chooser.accept(folder_ / "from-menu.txt");
+  click_link(server_.uri("/note.txt"), 3);
+  ASSERT_TRUE(iterate_until([&] { return download != nullptr; }));
+  ASSERT_TRUE(settle());
+  g_action_activate(download, nullptr);
+  g_object_unref(download);
+  ASSERT_TRUE(wait_for_ended(1));
+  EXPECT_EQ(watch_.ended[0].error, std::nullopt);
+  EXPECT_EQ(chooser.shown.size(), 1u);
+  EXPECT_EQ(read_file(folder_ / "from-menu.txt"), "the downloaded note\n");
   EXPECT_TRUE(boxes.errors.empty());
 }
 
