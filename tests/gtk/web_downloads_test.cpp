@@ -253,5 +253,20 @@ TEST_F(DownloadTest, ADownloadThatCannotWriteIsReportedAndLeavesNoFile) {
   EXPECT_TRUE(folder_.names().empty());
 }
 
+TEST_F(DownloadTest, ADownloadCutOffHalfwayIsReportedAndLeavesNoFile) {
+  server_.serve("/page.html", {"text/html; charset=utf-8", link_page("/big.bin", "big.bin"), ""});
+  server_.serve("/big.bin", {"application/octet-stream", std::string(1 << 20, 'x'), "", 64 * 1024});
+  enter_address(server_.uri("/page.html"));
+  ASSERT_TRUE(iterate_until([&] { return parts->WebBrowser.ready_state() == 4; }));
+  chooser.accept(folder_ / "big.bin");
+  click_link(server_.uri("/big.bin"));
+  ASSERT_TRUE(wait_for_ended(1));
+  ASSERT_TRUE(watch_.ended[0].error.has_value());
+  EXPECT_EQ(watch_.ended[0].error, WEBKIT_DOWNLOAD_ERROR_NETWORK);
+  ASSERT_TRUE(iterate_until([&] { return !boxes.errors.empty(); }));
+  EXPECT_EQ(boxes.errors.size(), 1u);
+  EXPECT_TRUE(folder_.names().empty());
+}
+
 }  // namespace
 }  // namespace tagpad

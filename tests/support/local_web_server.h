@@ -5,7 +5,9 @@
 #include <gio/gio.h>
 #include <libsoup/soup.h>
 
+#include <algorithm>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -20,6 +22,10 @@ class LocalWebServer {
     std::string body;
     /// A Content-Disposition header, or empty for none.
     std::string disposition;
+    /// When set, the connection drops after this many bytes of the body,
+    /// whose whole length the headers announce: a download that fails
+    /// halfway.
+    std::optional<std::size_t> drop_after = std::nullopt;
   };
 
   explicit LocalWebServer(GTlsCertificate* certificate = nullptr)
@@ -67,8 +73,29 @@ class LocalWebServer {
     if (!page.disposition.empty())
       soup_message_headers_append(soup_server_message_get_response_headers(message), "Content-Disposition",
                                   page.disposition.c_str());
-    soup_server_message_set_response(message, page.content_type.c_str(), SOUP_MEMORY_COPY, page.body.data(),
-                                     page.body.size());
+    if (!page.drop_after) {
+      soup_server_message_set_response(message, page.content_type.c_str(), SOUP_MEMORY_COPY, page.body.data(),
+                                       page.body.size());
+      return;
+    }
+    SoupMessageHeaders* headers = soup_server_message_get_response_headers(message);
+    soup_message_headers_set_content_type(headers, page.content_type.c_str(), nullptr);
+    soup_message_headers_set_content_length(headers, static_cast<goffset>(page.body.size()));
+    // The body is left open with only its first part in it; once that part
+    // is written the connection is taken from the server and closed.
+    const std::size_t sent = std::min(*page.drop_after, page.body.size());
+    soup_message_body_append(soup_server_message_get_response_body(message), SOUP_MEMORY_COPY, page.body.data(), sent);
+    g_signal_connect_data(
+        message, "wrote-body-data", G_CALLBACK(+[](SoupServerMessage* message, guint written, std::size_t* left) {
+          *left -= std::min<std::size_t>(*left, written);
+          if (*left > 0) return;
+          GIOStream* connection = soup_server_message_steal_connection(message);
+          if (!connection) return;
+          g_io_stream_close(connection, nullptr, nullptr);
+          g_object_unref(connection);
+        }),
+        new std::size_t(sent), +[](gpointer left, GClosure*) { delete static_cast<std::size_t*>(left); },
+        GConnectFlags(0));
   }
 
   SoupServer* server_;
