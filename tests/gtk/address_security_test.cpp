@@ -58,16 +58,19 @@ TEST_F(AddressSecurityTest, AServerWithAnUntrustedCertificateIsNeverShownOrAsked
   LocalWebServer server(certificate);
   g_object_unref(certificate);
   server.serve("/secret.html", {"text/html", SecretPage, ""});
-  bool tls_failed = false;
-  g_signal_connect(view(), "load-failed-with-tls-errors",
-                   G_CALLBACK(+[](WebKitWebView*, char*, GTlsCertificate*, GTlsCertificateFlags, gpointer failed) {
+  bool failed = false;
+  g_signal_connect(view(), "load-failed",
+                   G_CALLBACK(+[](WebKitWebView*, WebKitLoadEvent, char*, GError*, gpointer failed) {
                      *static_cast<bool*>(failed) = true;
                      return FALSE;
                    }),
-                   &tls_failed);
+                   &failed);
 
   enter_address(server.uri("/secret.html"));
-  ASSERT_TRUE(iterate_until([&] { return tls_failed; }, 20));
+  // The engine refuses the certificate, though now and then (about one load
+  // in five here) it cancels the handshake before it says so: either way the
+  // load fails before the server is asked.
+  ASSERT_TRUE(iterate_until([&] { return failed; }, 20));
   EXPECT_EQ(server.requests(), 0);
   EXPECT_NE(title(), "secret");
   EXPECT_EQ(preview_html().find("secret"), std::string::npos);

@@ -128,6 +128,21 @@ class DownloadTest : public FormTest {
     pointer(GDK_BUTTON_RELEASE, 20, 20, button);
   }
 
+  void open_link_page() {
+    enter_address(server_.uri("/page.html"));
+    ASSERT_TRUE(iterate_until([&] { return parts->WebBrowser.ready_state() == 4; }));
+  }
+
+  // The one download ended with `error`, reported once, and left nothing
+  // behind in the folder.
+  void expect_failed_leaving_no_file(int error) {
+    ASSERT_EQ(watch_.ended.size(), 1u);
+    EXPECT_EQ(watch_.ended[0].error, error);
+    ASSERT_TRUE(iterate_until([&] { return !boxes.errors.empty(); }));
+    EXPECT_EQ(boxes.errors.size(), 1u);
+    EXPECT_TRUE(folder_.names().empty());
+  }
+
   void serve_link_page(const std::string& script = "") {
     server_.serve("/page.html", {"text/html; charset=utf-8", link_page("/note.txt", "note.txt", script), ""});
     server_.serve("/note.txt", {"text/plain", "the downloaded note\n", ""});
@@ -141,8 +156,7 @@ class DownloadTest : public FormTest {
 
 TEST_F(DownloadTest, AClickOnADownloadLinkAsksWhereAndWritesThere) {
   serve_link_page();
-  enter_address(server_.uri("/page.html"));
-  ASSERT_TRUE(iterate_until([&] { return parts->WebBrowser.ready_state() == 4; }));
+  ASSERT_NO_FATAL_FAILURE(open_link_page());
   chooser.accept(folder_ / "saved.txt");
   click_link(server_.uri("/note.txt"));
   ASSERT_TRUE(wait_for_ended(1));
@@ -170,8 +184,7 @@ TEST_F(DownloadTest, ThePreviewMenusDownloadOfALinkAsksWhereAndWritesThere) {
       }),
       &download);
   serve_link_page();
-  enter_address(server_.uri("/page.html"));
-  ASSERT_TRUE(iterate_until([&] { return parts->WebBrowser.ready_state() == 4; }));
+  ASSERT_NO_FATAL_FAILURE(open_link_page());
   chooser.accept(folder_ / "from-menu.txt");
   click_link(server_.uri("/note.txt"), 3);
   ASSERT_TRUE(iterate_until([&] { return download != nullptr; }));
@@ -187,8 +200,7 @@ TEST_F(DownloadTest, ThePreviewMenusDownloadOfALinkAsksWhereAndWritesThere) {
 
 TEST_F(DownloadTest, CancellingTheSaveDialogWritesNothing) {
   serve_link_page();
-  enter_address(server_.uri("/page.html"));
-  ASSERT_TRUE(iterate_until([&] { return parts->WebBrowser.ready_state() == 4; }));
+  ASSERT_NO_FATAL_FAILURE(open_link_page());
   chooser.cancel();
   click_link(server_.uri("/note.txt"));
   ASSERT_TRUE(wait_for_ended(1));
@@ -241,31 +253,21 @@ TEST_F(DownloadTest, ARunPageDownloadsOnlyOnAClick) {
 
 TEST_F(DownloadTest, ADownloadThatCannotWriteIsReportedAndLeavesNoFile) {
   serve_link_page();
-  enter_address(server_.uri("/page.html"));
-  ASSERT_TRUE(iterate_until([&] { return parts->WebBrowser.ready_state() == 4; }));
+  ASSERT_NO_FATAL_FAILURE(open_link_page());
   chooser.accept(folder_ / "missing-folder/note.txt");
   click_link(server_.uri("/note.txt"));
   ASSERT_TRUE(wait_for_ended(1));
-  ASSERT_TRUE(watch_.ended[0].error.has_value());
-  EXPECT_NE(watch_.ended[0].error, Cancelled);
-  ASSERT_TRUE(iterate_until([&] { return !boxes.errors.empty(); }));
-  EXPECT_EQ(boxes.errors.size(), 1u);
-  EXPECT_TRUE(folder_.names().empty());
+  expect_failed_leaving_no_file(WEBKIT_DOWNLOAD_ERROR_DESTINATION);
 }
 
 TEST_F(DownloadTest, ADownloadCutOffHalfwayIsReportedAndLeavesNoFile) {
   server_.serve("/page.html", {"text/html; charset=utf-8", link_page("/big.bin", "big.bin"), ""});
   server_.serve("/big.bin", {"application/octet-stream", std::string(1 << 20, 'x'), "", 64 * 1024});
-  enter_address(server_.uri("/page.html"));
-  ASSERT_TRUE(iterate_until([&] { return parts->WebBrowser.ready_state() == 4; }));
+  ASSERT_NO_FATAL_FAILURE(open_link_page());
   chooser.accept(folder_ / "big.bin");
   click_link(server_.uri("/big.bin"));
   ASSERT_TRUE(wait_for_ended(1));
-  ASSERT_TRUE(watch_.ended[0].error.has_value());
-  EXPECT_EQ(watch_.ended[0].error, WEBKIT_DOWNLOAD_ERROR_NETWORK);
-  ASSERT_TRUE(iterate_until([&] { return !boxes.errors.empty(); }));
-  EXPECT_EQ(boxes.errors.size(), 1u);
-  EXPECT_TRUE(folder_.names().empty());
+  expect_failed_leaving_no_file(WEBKIT_DOWNLOAD_ERROR_NETWORK);
 }
 
 }  // namespace
