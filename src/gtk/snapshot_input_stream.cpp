@@ -3,7 +3,6 @@
 #include "gtk/snapshot_input_stream.h"
 
 #include <algorithm>
-#include <cstring>
 #include <new>
 #include <string_view>
 
@@ -16,8 +15,8 @@ struct Reader {
 
   std::size_t read(char* buffer, std::size_t count) {
     if (piece.empty()) piece = snapshot->next_piece();
-    const std::size_t n = std::min(count, piece.size());
-    std::memcpy(buffer, piece.data(), n);
+    // copy(), unlike memcpy, takes the null data of an empty piece.
+    const std::size_t n = piece.copy(buffer, count);
     piece.remove_prefix(n);
     return n;
   }
