@@ -10,7 +10,6 @@ namespace {
 // Characters per piece read from the buffer: large enough to keep the
 // number of reads small, small enough that no read is felt.
 constexpr int PieceCharacters = 64 * 1024;
-constexpr std::size_t RestPieceSize = 256 * 1024;
 
 }  // namespace
 
@@ -29,11 +28,7 @@ PaneSnapshot::PaneSnapshot(GtkTextBuffer* buffer)
 PaneSnapshot::~PaneSnapshot() { let_go(); }
 
 std::string_view PaneSnapshot::next_piece() {
-  if (rest_) {
-    const std::string_view piece = std::string_view(*rest_).substr(rest_read_, RestPieceSize);
-    rest_read_ += piece.size();
-    return piece;
-  }
+  if (rest_) return rest_->next_piece();
   if (!buffer_) return {};
   GtkTextIter start, end;
   gtk_text_buffer_get_iter_at_offset(buffer_, &start, characters_read_);
@@ -50,7 +45,7 @@ void PaneSnapshot::keep_rest() {
   gtk_text_buffer_get_iter_at_offset(buffer_, &start, characters_read_);
   gtk_text_buffer_get_end_iter(buffer_, &end);
   std::unique_ptr<char, decltype(&g_free)> rest(gtk_text_buffer_get_text(buffer_, &start, &end, TRUE), g_free);
-  rest_ = rest.get();
+  rest_.emplace(rest.get());
   let_go();
 }
 

@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Tagpad developers
 #pragma once
 
+#include "core/string_snapshot.h"
 #include "core/text_snapshot.h"
 
 #include <gtk/gtk.h>
@@ -38,8 +39,7 @@ class PaneSnapshot : public TextSnapshot {
   std::size_t size_hint_;
   std::unique_ptr<char, decltype(&g_free)> piece_{nullptr, g_free};
   // The unread rest, once the buffer was about to change.
-  std::optional<std::string> rest_;
-  std::size_t rest_read_ = 0;
+  std::optional<StringSnapshot> rest_;
 };
 
 }  // namespace tagpad
