@@ -17,6 +17,7 @@ class FuzzInput {
  public:
   FuzzInput(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
 
+  bool empty() const { return size_ == 0; }
   std::uint8_t byte() { return size_ ? (--size_, *data_++) : 0; }
   bool flag() { return byte() & 1; }
   /// A number from 0 to `most`.

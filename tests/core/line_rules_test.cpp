@@ -43,6 +43,10 @@ TEST(LineRules, AddedLineBecomesTheNextLine) {
   EXPECT_EQ(with_line_added("a\n", "<p>"), "a\n<p>\n");
   EXPECT_EQ(with_line_added("a", "<p>"), "a\n<p>");
   EXPECT_EQ(with_line_added("a\n\n", ""), "a\n\n\n");
+  // After a line that holds text, an empty line adds only the break that
+  // ends that line, so the count stays.
+  EXPECT_EQ(with_line_added("a", ""), "a\n");
+  EXPECT_EQ(status_count(with_line_added("a", "")), 1);
   // Each added line is counted.
   EXPECT_EQ(status_count(with_line_added(with_line_added("", "a"), "b")), 2);
   EXPECT_EQ(status_count(with_line_added(with_line_added("x", "a"), "b")), 3);
