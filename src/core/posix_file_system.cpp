@@ -96,7 +96,7 @@ std::string PosixFileSystem::read_file(const std::string& path) {
   std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
   std::size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t n = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
+    const ssize_t n = read_some(fd.get(), bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) fail();
     if (n == 0) break;
@@ -105,7 +105,7 @@ std::string PosixFileSystem::read_file(const std::string& path) {
   bytes.resize(done);
   // Read on to the end, in case the file grew since it was measured.
   for (char more[65536];;) {
-    const ssize_t n = ::read(fd.get(), more, sizeof more);
+    const ssize_t n = read_some(fd.get(), more, sizeof more);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) fail();
     if (n == 0) break;
@@ -113,6 +113,8 @@ std::string PosixFileSystem::read_file(const std::string& path) {
   }
   return bytes;
 }
+
+ssize_t PosixFileSystem::read_some(int fd, char* buffer, std::size_t size) { return ::read(fd, buffer, size); }
 
 std::string PosixFileSystem::write_target(const std::string& path) {
   std::string target = path;

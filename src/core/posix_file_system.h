@@ -4,6 +4,8 @@
 
 #include "core/file_system.h"
 
+#include <sys/types.h>
+
 namespace tagpad {
 
 /// The file system through POSIX calls; advisory locks stand in for the
@@ -16,6 +18,11 @@ class PosixFileSystem : public FileSystem {
   std::unique_ptr<NewFile> create_temporary(const std::string& folder) override;
   void rename(const std::string& from, const std::string& to) override;
   void remove(const std::string& path) noexcept override;
+
+ protected:
+  /// One read(2) of a file that read_file reads; where a failing device can
+  /// be stood in for.
+  virtual ssize_t read_some(int fd, char* buffer, std::size_t size);
 };
 
 }  // namespace tagpad

@@ -152,30 +152,65 @@ TEST_F(DocumentFile, WhatCannotBeCreatedIsReportedAndTouchesNothing) {
 
 TEST_F(DocumentFile, AFailureAtAnyStepKeepsTheOldFileAndLeavesNoTemporary) {
   using Step = FaultFileSystem::Step;
+  constexpr std::size_t Chunk = std::size_t{1} << 20;
   const std::string old = "old file\r\n";
-  // Three chunks' worth of text, so the second and the last write can fail.
-  pane.set_text(std::string((std::size_t{5} << 20) / 2, 'x'));
+  // Several chunks' worth of text, so that a write can fail at a later
+  // chunk's start and within the last one.
+  pane.set_text(std::string(5 * Chunk / 2, 'x'));
   const struct {
     Step step;
-    int nth;
+    std::size_t at;
     std::string message;
-  } cases[] = {{Step::Create, 1, cannot_create_file_message(folder / "doc.html", ENOSPC)},
-               {Step::Write, 1, StreamWriteError},
-               {Step::Write, 2, StreamWriteError},
-               {Step::ShortWrite, 3, StreamWriteError},
-               {Step::Sync, 1, StreamWriteError},
-               {Step::Close, 1, StreamWriteError},
-               {Step::Rename, 1, cannot_create_file_message(folder / "doc.html", EXDEV)}};
+  } cases[] = {{Step::Create, 0, cannot_create_file_message(folder / "doc.html", ENOSPC)},
+               {Step::Write, 0, StreamWriteError},
+               {Step::Write, Chunk, StreamWriteError},
+               {Step::Write, 2 * Chunk + 1, StreamWriteError},
+               {Step::Sync, 0, StreamWriteError},
+               {Step::Close, 0, StreamWriteError},
+               {Step::Rename, 0, cannot_create_file_message(folder / "doc.html", EXDEV)}};
   for (const auto& c : cases) {
     write_file(folder / "doc.html", old);
-    files.fail(c.step, c.nth);
-    EXPECT_EQ(save_error(folder / "doc.html"), c.message) << static_cast<int>(c.step) << " " << c.nth;
+    files.fail(c.step, c.at);
+    EXPECT_EQ(save_error(folder / "doc.html"), c.message) << static_cast<int>(c.step) << " at " << c.at;
     EXPECT_EQ(read_file(folder / "doc.html"), old);
     EXPECT_EQ(folder.names(), std::vector<std::string>{"doc.html"});
   }
   files.fail(Step::None);
   EXPECT_EQ(save_error(folder / "doc.html"), "");
   EXPECT_EQ(read_file(folder / "doc.html").size(), pane.text().size());
+}
+
+TEST_F(DocumentFile, AWriteFailingAtAnyByteKeepsTheOldFile) {
+  const std::string old = "old file\r\n";
+  pane.set_text("<p>\xED\x95\x9C\xEA\xB8\x80</p>\nend");
+  const std::string bytes = "<p>\xC7\xD1\xB1\xDB</p>\r\nend";
+  for (std::size_t at = 0; at < bytes.size(); ++at) {
+    write_file(folder / "doc.html", old);
+    files.fail(FaultFileSystem::Step::Write, at);
+    EXPECT_EQ(save_error(folder / "doc.html"), StreamWriteError) << "at " << at;
+    EXPECT_EQ(read_file(folder / "doc.html"), old) << "at " << at;
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"doc.html"}) << "at " << at;
+  }
+  // A failure beyond the last byte is none.
+  files.fail(FaultFileSystem::Step::Write, bytes.size());
+  EXPECT_EQ(save_error(folder / "doc.html"), "");
+  EXPECT_EQ(read_file(folder / "doc.html"), bytes);
+}
+
+TEST_F(DocumentFile, AReadFailingPartWayLeavesThePaneAlone) {
+  const std::string bytes = "<p>\xC7\xD1\xB1\xDB</p>\r\nend";
+  write_file(folder / "doc.html", bytes);
+  // Up to the last byte, and then at the check for more beyond the size.
+  for (std::size_t at = 0; at <= bytes.size(); ++at) {
+    files.fail(FaultFileSystem::Step::Read, at);
+    EXPECT_EQ(open_error(folder / "doc.html"), cannot_open_file_message(folder / "doc.html", EIO)) << "at " << at;
+    EXPECT_EQ(pane.text(), "kept\n");
+    EXPECT_EQ(pane.changes, 0);
+    EXPECT_EQ(pane.suspended, 0);
+  }
+  files.fail(FaultFileSystem::Step::None);
+  EXPECT_EQ(open_error(folder / "doc.html"), "");
+  EXPECT_EQ(pane.text(), "<p>\xED\x95\x9C\xEA\xB8\x80</p>\nend");
 }
 
 TEST_F(DocumentFile, AnUnencodableCharacterWritesNothing) {

@@ -13,12 +13,18 @@ namespace tagpad {
 /// failing device would.
 class FaultFileSystem : public PosixFileSystem {
  public:
-  enum class Step { None, Create, Write, ShortWrite, Sync, Close, Rename };
+  enum class Step { None, Create, Write, Sync, Close, Rename, Read };
 
-  /// Fails `step`; for the writes, the `nth` one (counting from 1).
-  void fail(Step step, int nth = 1) {
+  /// Fails `step`; a write or a read fails once it reaches byte `at` of the
+  /// file, after what comes before it has gone through.
+  void fail(Step step, std::size_t at = 0) {
     step_ = step;
-    nth_ = nth;
+    at_ = at;
+  }
+
+  std::string read_file(const std::string& path) override {
+    read_ = 0;
+    return PosixFileSystem::read_file(path);
   }
 
   std::unique_ptr<NewFile> create_temporary(const std::string& folder) override {
@@ -36,16 +42,31 @@ class FaultFileSystem : public PosixFileSystem {
   /// The path of the last temporary file created.
   std::string temporary;
 
+ protected:
+  ssize_t read_some(int fd, char* buffer, std::size_t size) override {
+    if (step_ == Step::Read && read_ + size > at_) {
+      size = at_ - read_;
+      if (size == 0) {
+        errno = EIO;
+        return -1;
+      }
+    }
+    const ssize_t n = PosixFileSystem::read_some(fd, buffer, size);
+    if (n > 0) read_ += static_cast<std::size_t>(n);
+    return n;
+  }
+
  private:
   class FaultyFile : public NewFile {
    public:
     FaultyFile(std::unique_ptr<NewFile> file, FaultFileSystem& owner) : file_(std::move(file)), owner_(owner) {}
     const std::string& path() const override { return file_->path(); }
     std::size_t write(std::string_view bytes) override {
-      ++writes_;
-      if (writes_ == owner_.nth_ && owner_.step_ == Step::Write) return 0;
-      if (writes_ == owner_.nth_ && owner_.step_ == Step::ShortWrite) return file_->write(bytes.substr(0, 1));
-      return file_->write(bytes);
+      if (owner_.step_ == Step::Write && written_ + bytes.size() > owner_.at_)
+        bytes = bytes.substr(0, owner_.at_ - written_);
+      const std::size_t n = file_->write(bytes);
+      written_ += n;
+      return n;
     }
     void take_attributes_of(const std::string& existing) override { file_->take_attributes_of(existing); }
     void sync() override {
@@ -60,11 +81,12 @@ class FaultFileSystem : public PosixFileSystem {
    private:
     std::unique_ptr<NewFile> file_;
     FaultFileSystem& owner_;
-    int writes_ = 0;
+    std::size_t written_ = 0;
   };
 
   Step step_ = Step::None;
-  int nth_ = 1;
+  std::size_t at_ = 0;
+  std::size_t read_ = 0;
 };
 
 }  // namespace tagpad
