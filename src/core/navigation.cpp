@@ -60,9 +60,13 @@ void Navigation::download_complete() {
 void Navigation::status_text_change(const std::string& text) { status_bar_.set_single_text(text); }
 
 void Navigation::show_document_title() {
+  // Asking the page waits for its answer, and a later page may complete and
+  // show its own title meanwhile; then this answer is out of date.
+  const unsigned asked = ++title_requests_;
   // Without a document (the engine gone) the title counts as empty.
   auto document = browser_.document();
-  window_.set_caption((document ? document->title() : std::string()) + "  Tagpad");
+  const std::string title = document ? document->title() : std::string();
+  if (asked == title_requests_) window_.set_caption(title + "  Tagpad");
 }
 
 }  // namespace tagpad

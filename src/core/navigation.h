@@ -54,6 +54,7 @@ class Navigation {
   StatusBarModel& status_bar_;
 
   std::unique_ptr<HistoryList> history_list_;
+  unsigned title_requests_ = 0;
 };
 
 }  // namespace tagpad

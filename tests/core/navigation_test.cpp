@@ -188,6 +188,20 @@ TEST_F(NavigationTest, DownloadsSwitchStopAndSetTheCaptionFromTheTitle) {
   EXPECT_EQ(window.caption, "  Tagpad");
 }
 
+TEST_F(NavigationTest, ATitleAnsweredAfterALaterPageCompletedIsNotShown) {
+  // While the page answers, the next one loads and shows its own title.
+  browser.title = "";
+  browser.while_title_is_asked = [&] {
+    browser.title = "P1";
+    navigation.download_begin();
+    navigation.download_complete();
+  };
+  navigation.download_complete();
+  EXPECT_EQ(window.caption, "P1  Tagpad");
+  EXPECT_FALSE(commands.command(CommandId::ActStop).enabled());
+  EXPECT_EQ(browser.calls, (std::vector<std::string>{"title", "title"}));
+}
+
 TEST_F(NavigationTest, EventsBeforeTheListExistsWorkAndCommandsReportIt) {
   Navigation early{browser, window, commands, status_bar};
   early.download_begin();

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tagpad::testing {
@@ -63,12 +64,20 @@ class FakeBrowser : public Browser {
   std::optional<std::string> step_failure;
   /// Each wait runs the next of these; with none left the page is ready.
   std::deque<std::function<void()>> inside_waits;
+  /// Runs once while the next title is asked for, as events that come in
+  /// while the page answers.
+  std::function<void()> while_title_is_asked;
 
  private:
   class Document : public BrowserDocument {
    public:
     explicit Document(FakeBrowser& browser) : browser_(browser) {}
-    std::string title() override { return answer("title", browser_.title); }
+    std::string title() override {
+      // The page answers with the title it had when asked.
+      const std::string asked = browser_.title;
+      if (auto meanwhile = std::exchange(browser_.while_title_is_asked, nullptr)) meanwhile();
+      return answer("title", asked);
+    }
     void write(std::unique_ptr<TextSnapshot> text) override { answer("write " + read_rest(*text), {}); }
     std::string inner_html() override { return answer("inner_html", browser_.inner_html); }
     void load(std::string bytes) override { answer("load " + bytes, {}); }
