@@ -20,9 +20,14 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <string_view>
 
 namespace tagpad {
 namespace {
+
+// A small document as the pane holds it and as its CP949 file.
+constexpr std::string_view SmallText = "<p>\xED\x95\x9C\xEA\xB8\x80</p>\nend";
+constexpr std::string_view SmallFile = "<p>\xC7\xD1\xB1\xDB</p>\r\nend";
 
 class DocumentFile : public testing::Test {
  protected:
@@ -182,9 +187,8 @@ TEST_F(DocumentFile, AFailureAtAnyStepKeepsTheOldFileAndLeavesNoTemporary) {
 
 TEST_F(DocumentFile, AWriteFailingAtAnyByteKeepsTheOldFile) {
   const std::string old = "old file\r\n";
-  pane.set_text("<p>\xED\x95\x9C\xEA\xB8\x80</p>\nend");
-  const std::string bytes = "<p>\xC7\xD1\xB1\xDB</p>\r\nend";
-  for (std::size_t at = 0; at < bytes.size(); ++at) {
+  pane.set_text(std::string(SmallText));
+  for (std::size_t at = 0; at < SmallFile.size(); ++at) {
     write_file(folder / "doc.html", old);
     files.fail(FaultFileSystem::Step::Write, at);
     EXPECT_EQ(save_error(folder / "doc.html"), StreamWriteError) << "at " << at;
@@ -192,16 +196,15 @@ TEST_F(DocumentFile, AWriteFailingAtAnyByteKeepsTheOldFile) {
     EXPECT_EQ(folder.names(), std::vector<std::string>{"doc.html"}) << "at " << at;
   }
   // A failure beyond the last byte is none.
-  files.fail(FaultFileSystem::Step::Write, bytes.size());
+  files.fail(FaultFileSystem::Step::Write, SmallFile.size());
   EXPECT_EQ(save_error(folder / "doc.html"), "");
-  EXPECT_EQ(read_file(folder / "doc.html"), bytes);
+  EXPECT_EQ(read_file(folder / "doc.html"), SmallFile);
 }
 
 TEST_F(DocumentFile, AReadFailingPartWayLeavesThePaneAlone) {
-  const std::string bytes = "<p>\xC7\xD1\xB1\xDB</p>\r\nend";
-  write_file(folder / "doc.html", bytes);
+  write_file(folder / "doc.html", std::string(SmallFile));
   // Up to the last byte, and then at the check for more beyond the size.
-  for (std::size_t at = 0; at <= bytes.size(); ++at) {
+  for (std::size_t at = 0; at <= SmallFile.size(); ++at) {
     files.fail(FaultFileSystem::Step::Read, at);
     EXPECT_EQ(open_error(folder / "doc.html"), cannot_open_file_message(folder / "doc.html", EIO)) << "at " << at;
     EXPECT_EQ(pane.text(), "kept\n");
@@ -210,7 +213,7 @@ TEST_F(DocumentFile, AReadFailingPartWayLeavesThePaneAlone) {
   }
   files.fail(FaultFileSystem::Step::None);
   EXPECT_EQ(open_error(folder / "doc.html"), "");
-  EXPECT_EQ(pane.text(), "<p>\xED\x95\x9C\xEA\xB8\x80</p>\nend");
+  EXPECT_EQ(pane.text(), SmallText);
 }
 
 TEST_F(DocumentFile, AnUnencodableCharacterWritesNothing) {
