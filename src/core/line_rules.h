@@ -26,7 +26,7 @@ struct LineInsertion {
 /// The new line goes in at index n, the line count: when that line exists
 /// (the last line is empty) `line` and a break go in at its start,
 /// otherwise a break and `line` at the end of the last line. Either way
-/// that is the end of the text. Apply it as a non-undoable edit.
+/// that is the end of the text.
 LineInsertion line_insertion(std::string_view line, std::size_t text_length, bool last_line_empty);
 
 }  // namespace tagpad

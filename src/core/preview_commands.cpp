@@ -3,6 +3,7 @@
 #include "core/preview_commands.h"
 
 #include "core/error.h"
+#include "core/line_rules.h"
 #include "core/preview_loader.h"
 
 namespace tagpad {
@@ -32,9 +33,9 @@ void PreviewCommands::new_document() {
 void PreviewCommands::view_document_source() {
   auto document = browser_.document();
   if (!document) throw Error("The HTML engine shows no document");
-  const std::string html = document->inner_html();
-  window_.set_source_text("");
-  window_.add_source_line(html);
+  // The pane emptied and the page's HTML added as its one line, in one step
+  // that Undo takes back whole.
+  window_.set_source_text(line_insertion(document->inner_html(), 0, true).text);
 }
 
 }  // namespace tagpad

@@ -10,8 +10,8 @@
 namespace tagpad {
 
 /// The parts of the main window that the preview and navigation rules read
-/// and change. Texts are UTF-8; program changes cannot be undone, and
-/// setting a text a control already holds is no change.
+/// and change. Texts are UTF-8; a change of the source pane is one undo
+/// step, and setting a text a control already holds is no change.
 class PreviewWindow {
  public:
   virtual ~PreviewWindow() = default;
@@ -20,8 +20,6 @@ class PreviewWindow {
   /// The source pane's text as it stands now, kept so while it is read.
   virtual std::unique_ptr<TextSnapshot> source_snapshot() const = 0;
   virtual void set_source_text(const std::string& text) = 0;
-  /// Adds a line after the pane's last one, as its line view does.
-  virtual void add_source_line(const std::string& line) = 0;
   /// The address bar `Edit1`.
   virtual std::string address_text() const = 0;
   virtual void set_address_text(const std::string& text) = 0;

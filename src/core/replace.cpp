@@ -2,6 +2,8 @@
 // Copyright (c) 2026 the Tagpad developers
 #include "core/replace.h"
 
+#include "core/replacing_copy.h"
+
 #include <glib.h>
 
 #include <memory>
@@ -37,20 +39,26 @@ bool replace(TextTarget& target, std::string_view text, std::string_view replace
 
 std::size_t replace_all(TextTarget& target, std::string_view text, std::string_view replacement,
                         SearchOptions options) {
+  // The replacements are made in a copy and the result set at once: one
+  // change of the control, which its Undo takes back whole.
+  ReplacingCopy copy(target.read(0, target.length()), target.selection_start(), target.selection_length());
   std::size_t count = 0;
   // Equal character for character needs equal length: no need to read a
   // large selection that cannot match.
-  const std::size_t q = target.selection_length();
+  const std::size_t q = copy.selection_length();
   if (q > 0 && q == static_cast<std::size_t>(g_utf8_strlen(text.data(), static_cast<gssize>(text.size()))) &&
-      selected_text(target) == text) {
-    target.replace_selection(replacement);
+      copy.read(copy.selection_start(), q) == text) {
+    copy.replace_selection(replacement);
     ++count;
   }
-  Search search(target, text, Direction::Down, options);
+  Search search(copy, text, Direction::Down, options);
   while (search.find_next()) {
     search.replace_match(replacement);
     ++count;
   }
+  if (count == 0) return 0;
+  target.replace_text(copy.text());
+  target.set_selection(copy.selection_start(), copy.selection_length());
   return count;
 }
 

@@ -13,15 +13,14 @@ namespace tagpad {
 /// The replace button. A selection equal to `text` without regard to case
 /// (whatever `options` say) is replaced and the next occurrence below is
 /// selected, if any. Otherwise the next occurrence below the selection is
-/// replaced. Each replacement is non-undoable and leaves the caret after
-/// it. Returns false when nothing was replaced: then show
+/// replaced, leaving the caret after it. Returns false when nothing was replaced: then show
 /// not_found_message(text).
 bool replace(TextTarget& target, std::string_view text, std::string_view replacement, SearchOptions options);
 
 /// The replace all button. A selection equal to `text` character for
 /// character is replaced first; then every occurrence from the caret
-/// downwards, never searching inserted text again. Returns the number of
-/// replacements; when it is 0 show not_found_message(text).
+/// downwards, never searching inserted text again, all as one undo step.
+/// Returns the number of replacements; when it is 0 show not_found_message(text).
 std::size_t replace_all(TextTarget& target, std::string_view text, std::string_view replacement, SearchOptions options);
 
 }  // namespace tagpad

@@ -45,7 +45,7 @@ std::size_t append_compared(std::u32string& out, std::string_view utf8, bool mat
 
 }  // namespace
 
-Search::Search(TextTarget& target, std::string_view text, Direction direction, SearchOptions options,
+Search::Search(SearchableText& target, std::string_view text, Direction direction, SearchOptions options,
                std::size_t first_read)
     : target_(target), direction_(direction), options_(options), next_read_(std::max<std::size_t>(first_read, 1)) {
   append_compared(text_, text, options_.match_case);
@@ -158,7 +158,7 @@ void Search::read_around(std::size_t position) {
     lo_ = from;
     hi_ = keep_to;
   }
-  if (decoded != to - from) throw std::logic_error("TextTarget::read returned the wrong number of characters");
+  if (decoded != to - from) throw std::logic_error("SearchableText::read returned the wrong number of characters");
   window_ = std::move(fresh);
   first_ = 0;
 }

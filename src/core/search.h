@@ -36,7 +36,7 @@ class Search {
   /// Characters read by the first read of a search.
   static constexpr std::size_t DefaultFirstRead = 4096;
 
-  Search(TextTarget& target, std::string_view text, Direction direction, SearchOptions options,
+  Search(SearchableText& target, std::string_view text, Direction direction, SearchOptions options,
          std::size_t first_read = DefaultFirstRead);
 
   /// Searches from the target's current selection: downwards from its end,
@@ -45,8 +45,8 @@ class Search {
   /// alone and returns false.
   bool find_next();
 
-  /// Replaces the match that find_next() just selected by `replacement`, as
-  /// a non-undoable edit leaving the caret after it; what was read beyond
+  /// Replaces the match that find_next() just selected by `replacement`,
+  /// leaving the caret after it; what was read beyond
   /// the match is kept for the next find_next().
   void replace_match(std::string_view replacement);
 
@@ -56,7 +56,7 @@ class Search {
   char32_t at(std::size_t position);
   void read_around(std::size_t position);
 
-  TextTarget& target_;
+  SearchableText& target_;
   std::u32string text_;
   Direction direction_;
   SearchOptions options_;

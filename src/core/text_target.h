@@ -8,12 +8,12 @@
 
 namespace tagpad {
 
-/// What a text control (`Memo`, `Edit1`) offers to the edit commands and to
-/// find and replace. Positions and counts are in characters of the control's
-/// text, a line break being one character ("\n"); texts are UTF-8.
-class TextTarget {
+/// A text that find and replace work on. Positions and counts are in
+/// characters of the text, a line break being one character ("\n"); texts
+/// are UTF-8.
+class SearchableText {
  public:
-  virtual ~TextTarget() = default;
+  virtual ~SearchableText() = default;
 
   /// Number of characters in the text. Called once per request, so it
   /// should not be proportional to the text's size.
@@ -35,10 +35,20 @@ class TextTarget {
   /// scrolls the view to the caret.
   virtual void set_selection(std::size_t start, std::size_t length) = 0;
 
-  /// Replaces the selection (or inserts at the caret) by `text` as an edit
-  /// that Undo cannot take back; afterwards the caret stands after the
-  /// inserted text and nothing is selected.
+  /// Replaces the selection (or inserts at the caret) by `text`; afterwards
+  /// the caret stands after the inserted text and nothing is selected.
+  /// Whether Undo takes it back is the control's rule: the source pane's
+  /// Undo does, the address bar's does not.
   virtual void replace_selection(std::string_view text) = 0;
+};
+
+/// What a text control (`Memo`, `Edit1`) offers to the edit commands and to
+/// find and replace.
+class TextTarget : public SearchableText {
+ public:
+  /// Replaces the whole text at once, as replace_selection() would a
+  /// selection of all of it; the caller sets the selection afterwards.
+  virtual void replace_text(const std::string& text) = 0;
 
   /// Whether the user may not edit the text.
   virtual bool read_only() const = 0;

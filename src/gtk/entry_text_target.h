@@ -30,6 +30,7 @@ class EntryTextTarget : public TextTarget {
   std::size_t selection_length() const override;
   void set_selection(std::size_t start, std::size_t length) override;
   void replace_selection(std::string_view text) override;
+  void replace_text(const std::string& text) override { set_text(text); }
   bool read_only() const override;
   bool can_undo() const override { return undo_.can_undo(); }
   void undo() override;

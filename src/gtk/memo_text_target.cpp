@@ -47,12 +47,12 @@ void MemoTextTarget::set_selection(std::size_t start, std::size_t length) {
 }
 
 void MemoTextTarget::replace_selection(std::string_view text) {
-  auto* source = GTK_SOURCE_BUFFER(buffer_);
-  gtk_source_buffer_begin_not_undoable_action(source);
+  SourcePane::UndoStep one_step(pane_);
   gtk_text_buffer_delete_selection(buffer_, FALSE, TRUE);
   gtk_text_buffer_insert_at_cursor(buffer_, text.data(), static_cast<int>(text.size()));
-  gtk_source_buffer_end_not_undoable_action(source);
 }
+
+void MemoTextTarget::replace_text(const std::string& text) { pane_.set_text(text); }
 
 bool MemoTextTarget::read_only() const { return !gtk_text_view_get_editable(view_.gobj()); }
 

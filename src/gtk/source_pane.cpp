@@ -3,7 +3,6 @@
 #include "gtk/source_pane.h"
 
 #include "core/error.h"
-#include "core/line_rules.h"
 #include "gtk/deliver.h"
 #include "gtk/pane_snapshot.h"
 
@@ -83,12 +82,33 @@ bool SourcePane::holds(std::string_view text) const {
 void SourcePane::set_text(const std::string& text) {
   GtkTextBuffer* buffer = GTK_TEXT_BUFFER(buffer_);
   if (holds(text)) return;
+  GtkTextIter start, end;
+  gtk_text_buffer_get_selection_bounds(buffer, &start, &end);
+  const int from = gtk_text_iter_get_offset(&start);
+  const int to = gtk_text_iter_get_offset(&end);
   setting_text_ = true;
-  gtk_source_buffer_begin_not_undoable_action(buffer_);
-  gtk_text_buffer_set_text(buffer, text.data(), static_cast<int>(text.size()));
-  gtk_source_buffer_end_not_undoable_action(buffer_);
+  {
+    UndoStep one_step(*this);
+    // The undo manager puts the caret and selection back only where they
+    // bound a deletion, and undoes a step's edits last to first: so the
+    // selection goes first, then the text after it and before it.
+    delete_range(from, to);
+    delete_range(from, gtk_text_buffer_get_char_count(buffer));
+    delete_range(0, from);
+    gtk_text_buffer_get_start_iter(buffer, &start);
+    gtk_text_buffer_insert(buffer, &start, text.data(), static_cast<int>(text.size()));
+  }
   setting_text_ = false;
   change_.emit();
+}
+
+void SourcePane::delete_range(int from, int to) {
+  if (from >= to) return;
+  GtkTextBuffer* buffer = GTK_TEXT_BUFFER(buffer_);
+  GtkTextIter start, end;
+  gtk_text_buffer_get_iter_at_offset(buffer, &start, from);
+  gtk_text_buffer_get_iter_at_offset(buffer, &end, to);
+  gtk_text_buffer_delete(buffer, &start, &end);
 }
 
 int SourcePane::line_count() const { return gtk_text_buffer_get_line_count(GTK_TEXT_BUFFER(buffer_)); }
@@ -99,16 +119,11 @@ bool SourcePane::last_line_empty() const {
   return gtk_text_iter_get_line_offset(&end) == 0;
 }
 
-void SourcePane::add_line(const std::string& line) {
-  GtkTextBuffer* buffer = GTK_TEXT_BUFFER(buffer_);
-  const LineInsertion insertion = line_insertion(line, gtk_text_buffer_get_char_count(buffer), last_line_empty());
-  GtkTextIter at;
-  gtk_text_buffer_get_iter_at_offset(buffer, &at, static_cast<int>(insertion.position));
-  gtk_text_buffer_place_cursor(buffer, &at);
-  gtk_source_buffer_begin_not_undoable_action(buffer_);
-  gtk_text_buffer_insert(buffer, &at, insertion.text.data(), static_cast<int>(insertion.text.size()));
-  gtk_source_buffer_end_not_undoable_action(buffer_);
+SourcePane::UndoStep::UndoStep(SourcePane& pane) : buffer_(GTK_TEXT_BUFFER(pane.buffer_)) {
+  gtk_text_buffer_begin_user_action(buffer_);
 }
+
+SourcePane::UndoStep::~UndoStep() { gtk_text_buffer_end_user_action(buffer_); }
 
 SourcePane::RedrawSuspension::RedrawSuspension(SourcePane& pane) : pane_(pane) { ++pane_.redraw_suspensions_; }
 

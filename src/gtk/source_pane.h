@@ -36,17 +36,26 @@ class SourcePane {
   void lend_text(const std::function<void(std::string_view)>& use) const;
   /// Whether the pane holds exactly `text`; cheap when the lengths differ.
   bool holds(std::string_view text) const;
-  /// Replaces the whole text as an edit that cannot be undone; setting the
-  /// text it already holds is no change.
+  /// Replaces the whole text as one undo step that brings back the old text
+  /// with its caret and selection; setting the text it already holds is no
+  /// change.
   void set_text(const std::string& text);
 
   /// The control's own count of lines, at least 1.
   int line_count() const;
   bool last_line_empty() const;
 
-  /// Adds a line after the last one, as an edit that cannot be undone; the
-  /// caret ends after it.
-  void add_line(const std::string& line);
+  /// While one lives, the pane's edits form a single undo step. Nests.
+  class UndoStep {
+   public:
+    explicit UndoStep(SourcePane& pane);
+    ~UndoStep();
+    UndoStep(const UndoStep&) = delete;
+    UndoStep& operator=(const UndoStep&) = delete;
+
+   private:
+    GtkTextBuffer* buffer_;
+  };
 
   sigc::signal<void()>& signal_change() { return change_; }
 
@@ -66,6 +75,7 @@ class SourcePane {
  private:
   void on_buffer_changed();
   void follow_focus();
+  void delete_range(int from, int to);
 
   // Borrowed from the window description.
   Gtk::TextView& view_;

@@ -367,8 +367,6 @@ std::unique_ptr<TextSnapshot> TForm1::source_snapshot() const { return Memo.snap
 
 void TForm1::set_source_text(const std::string& text) { Memo.set_text(text); }
 
-void TForm1::add_source_line(const std::string& line) { Memo.add_line(line); }
-
 std::string TForm1::address_text() const { return Edit1.get_text(); }
 
 void TForm1::set_address_text(const std::string& text) { edit1_target_.set_text(text); }

@@ -109,7 +109,6 @@ class TForm1 : public Gtk::Window, private PreviewWindow {
   std::string source_text() const override;
   std::unique_ptr<TextSnapshot> source_snapshot() const override;
   void set_source_text(const std::string& text) override;
-  void add_source_line(const std::string& line) override;
   std::string address_text() const override;
   void set_address_text(const std::string& text) override;
   void set_caption(const std::string& caption) override;

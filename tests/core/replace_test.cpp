@@ -119,18 +119,17 @@ TEST(ReplaceAll, KeepsWhatItReadWhileTheTextShifts) {
   EXPECT_LT(target.reads(), 20u);
 }
 
-TEST(Replace, ReplacementsCannotBeUndone) {
+TEST(Replace, ReplaceAllIsOneUndoStepAndKeepsTheHistoryBeforeIt) {
   FakeClipboard clipboard;
   FakeTextTarget target(clipboard, "foo foo");
   target.set_selection(7, 0);
   target.type(" foo");
-  ASSERT_TRUE(target.can_undo());
   target.set_selection(0, 0);
-  EXPECT_TRUE(replace(target, "foo", "bar", AnyCase));
-  EXPECT_FALSE(target.can_undo());
-  target.type("x");
+  EXPECT_EQ(replace_all(target, "foo", "bar", AnyCase), 3u);
+  EXPECT_EQ(target.text(), "bar bar bar");
+  target.undo();
+  EXPECT_EQ(target.text(), "foo foo foo");
   ASSERT_TRUE(target.can_undo());
-  EXPECT_EQ(replace_all(target, "foo", "bar", AnyCase), 2u);
-  EXPECT_FALSE(target.can_undo());
-  EXPECT_EQ(target.text(), "barx bar bar");
+  target.undo();
+  EXPECT_EQ(target.text(), "foo foo");
 }

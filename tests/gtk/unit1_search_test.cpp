@@ -99,7 +99,11 @@ TEST_F(SearchThroughTheDialogs, ReplaceTakesASelectionDifferingInCaseEvenWithMat
   replace->clicked();
   EXPECT_EQ(parts->Memo.text(), "bar bar");
   EXPECT_TRUE(boxes.plain.empty());
-  EXPECT_FALSE(parts->commands.command(CommandId::EditUndo1).execute());
+  // Each replacement is an undo step, which puts its selection back.
+  EXPECT_TRUE(parts->commands.command(CommandId::EditUndo1).execute());
+  EXPECT_EQ(parts->Memo.text(), "bar foo");
+  EXPECT_EQ(parts->memo_target.selection_start(), 4u);
+  EXPECT_EQ(parts->memo_target.selection_length(), 3u);
 }
 
 TEST_F(SearchThroughTheDialogs, ReturnInTheFindDialogFindsNext) {

@@ -107,10 +107,6 @@ class FakePreviewWindow : public PreviewWindow {
     source = text;
     ++source_changes;
   }
-  void add_source_line(const std::string& line) override {
-    source += line + "\n";
-    ++source_changes;
-  }
   std::string address_text() const override { return address; }
   void set_address_text(const std::string& text) override { address = text; }
   void set_caption(const std::string& text) override { caption = text; }

@@ -7,6 +7,7 @@
 
 #include <glib.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <optional>
@@ -45,7 +46,8 @@ class FakeClipboard : public Clipboard {
   std::optional<std::string> text_;
 };
 
-/// A text control in memory with an unbounded undo stack, counting the
+/// A text control in memory with an unbounded undo stack, like the source
+/// pane, counting the
 /// characters that reads return so that tests can see what a search reads.
 class FakeTextTarget : public TextTarget {
  public:
@@ -84,9 +86,16 @@ class FakeTextTarget : public TextTarget {
     start_ = start;
     length_ = length;
   }
+  // As in the source pane: each replacement is an undo step.
   void replace_selection(std::string_view text) override {
-    undo_.clear();
+    remember();
     put(to_u32(text));
+  }
+  void replace_text(const std::string& text) override {
+    remember();
+    text_ = to_u32(text);
+    start_ = std::min(start_, text_.size());
+    length_ = 0;
   }
   bool read_only() const override { return read_only_; }
   bool can_undo() const override { return !undo_.empty(); }
