@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Tagpad developers
 #include "core/code_page.h"
 #include "core/posix_file_system.h"
+#include "core/recovery_copies.h"
 #include "gtk/error_display.h"
 #include "gtk/gtk_file_chooser.h"
 #include "gtk/gtk_message_boxes.h"
@@ -12,6 +13,7 @@
 #include "gtk/unit1.h"
 #include "gtk/unit2.h"
 
+#include <glib-unix.h>
 #include <gtkmm/application.h>
 
 #include <clocale>
@@ -29,6 +31,8 @@ int main() {
   }
   // Each start is a window of its own: no single-instance hand-over.
   auto application = Gtk::Application::create("org.tagpad.Tagpad", Gio::APPLICATION_NON_UNIQUE);
+  // The session manager then says when the session ends.
+  application->property_register_session() = true;
   application->register_application();
   tagpad::prepare_toolkit();
 
@@ -44,9 +48,22 @@ int main() {
                             file_chooser,
                             file_system,
                             printers,
-                            print_dialogs};
+                            print_dialogs,
+                            tagpad::recovery_folder()};
 
   auto Form1 = tagpad::TForm1::create(services);
   auto Form2 = tagpad::TForm2::create(nullptr);
+  // Ending the program by a signal closes the window as the close box does,
+  // which writes the text that no recovery copy holds yet.
+  for (int signal : {SIGTERM, SIGHUP, SIGINT})
+    g_unix_signal_add(
+        signal,
+        +[](gpointer form) {
+          static_cast<tagpad::TForm1*>(form)->close();
+          return gboolean(G_SOURCE_CONTINUE);
+        },
+        Form1.get());
+  g_signal_connect_swapped(application->gobj(), "query-end",
+                           G_CALLBACK(+[](tagpad::TForm1* form) { form->keep_unsaved_text(); }), Form1.get());
   return application->run(*Form1);
 }

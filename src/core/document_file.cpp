@@ -88,9 +88,13 @@ void open_document(FileSystem& files, const std::string& path, const CodePage& p
 }
 
 void save_document(FileSystem& files, const std::string& path, const CodePage& page, const DocumentPane& pane) {
-  const std::string name = full_path(path);
   std::string bytes;
   pane.lend_text([&](std::string_view text) { bytes = document_bytes(text, page); });
+  write_file_whole(files, path, bytes);
+}
+
+void write_file_whole(FileSystem& files, const std::string& path, std::string_view bytes) {
+  const std::string name = full_path(path);
   std::string target;
   bool replaces_a_file = false;
   std::unique_ptr<TemporaryFile> temporary;

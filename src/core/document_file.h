@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace tagpad {
 
@@ -25,13 +26,17 @@ inline constexpr std::size_t MemoCapacity = std::size_t{256} << 20;
 void open_document(FileSystem& files, const std::string& path, const CodePage& page, DocumentPane& pane,
                    std::size_t capacity = MemoCapacity);
 
-/// Saves the pane's text as the document file `path`. The bytes go to a new
-/// file in the same folder, which replaces the old one only once every
-/// write, the flush and the close have succeeded, so a failure leaves the
-/// old file as it was and removes the new one. A symbolic link is followed
-/// to the file it names, which keeps its permission bits. Throws
-/// tagpad::Error with "Cannot create file "%s". %s", "Stream write error" or
-/// the message of a character the code page cannot encode.
+/// Saves the pane's text, encoded as a document, through write_file_whole().
+/// Throws its errors or the message of a character the code page cannot
+/// encode.
 void save_document(FileSystem& files, const std::string& path, const CodePage& page, const DocumentPane& pane);
+
+/// Writes `bytes` as the file `path`. They go to a new file in the same
+/// folder, which replaces the old one only once every write, the flush and
+/// the close have succeeded, so a failure leaves the old file as it was and
+/// removes the new one. A symbolic link is followed to the file it names,
+/// which keeps its permission bits. Throws tagpad::Error with "Cannot create
+/// file "%s". %s" or "Stream write error".
+void write_file_whole(FileSystem& files, const std::string& path, std::string_view bytes);
 
 }  // namespace tagpad

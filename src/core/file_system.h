@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tagpad {
 
@@ -22,7 +23,8 @@ class SystemError : public std::exception {
 };
 
 /// The file calls that opening and saving a document make. Every call that
-/// can fail throws SystemError, unless it says otherwise.
+/// can fail throws SystemError, unless it says otherwise. Calls may come
+/// from two threads at once: recovery copies are written off the main loop.
 class FileSystem {
  public:
   /// A new file being written. Closes itself if not closed explicitly.
@@ -55,7 +57,9 @@ class FileSystem {
   /// is refused, as a save must not replace it.
   virtual bool regular_file_exists(const std::string& path) = 0;
 
-  /// Creates a new, empty file with a fresh name in `folder`.
+  /// Creates a new, empty file for `folder`. Where the file system allows,
+  /// the file has no name until it is closed, so a program killed while
+  /// writing it leaves nothing behind.
   virtual std::unique_ptr<NewFile> create_temporary(const std::string& folder) = 0;
 
   /// Moves `from` over `to` in one step.
@@ -63,6 +67,13 @@ class FileSystem {
 
   /// Removes a file; never fails.
   virtual void remove(const std::string& path) noexcept = 0;
+
+  /// Creates the folder `path` and those above it that are missing, open to
+  /// the user alone; a folder already there is no failure.
+  virtual void create_folders(const std::string& path) = 0;
+
+  /// The names of the entries in `folder`, in no particular order.
+  virtual std::vector<std::string> list_folder(const std::string& folder) = 0;
 };
 
 }  // namespace tagpad

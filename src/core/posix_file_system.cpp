@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Tagpad developers
 #include "core/posix_file_system.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <glib.h>
 #include <sys/file.h>
@@ -40,9 +41,24 @@ std::string folder_of(const std::string& path) {
   return folder.get();
 }
 
+// Opens a file in `folder` that has no name yet, or returns -1 where the
+// file system cannot.
+int open_unnamed(const std::string& folder) { return ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666); }
+
+// Gives an unnamed file its name; fails if the name is taken.
+void link_unnamed(int fd, const std::string& path) {
+  char descriptor[32];
+  g_snprintf(descriptor, sizeof descriptor, "/proc/self/fd/%d", fd);
+  if (::linkat(AT_FDCWD, descriptor, AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0) return;
+  // Without /proc, only a privileged process can link a descriptor.
+  if (errno == ENOENT && ::linkat(fd, "", AT_FDCWD, path.c_str(), AT_EMPTY_PATH) == 0) return;
+  fail();
+}
+
 class PosixNewFile : public FileSystem::NewFile {
  public:
-  PosixNewFile(std::string path, int fd) : path_(std::move(path)), fd_(fd) {}
+  // An unnamed file gets `path` as its name when it is closed.
+  PosixNewFile(std::string path, int fd, bool unnamed) : path_(std::move(path)), fd_(fd), unnamed_(unnamed) {}
   ~PosixNewFile() override {
     if (fd_ >= 0) ::close(fd_);
   }
@@ -74,12 +90,15 @@ class PosixNewFile : public FileSystem::NewFile {
   }
 
   void close() override {
+    if (unnamed_) link_unnamed(fd_, path_);
+    unnamed_ = false;
     if (::close(std::exchange(fd_, -1)) != 0) fail();
   }
 
  private:
   std::string path_;
   int fd_;
+  bool unnamed_;
 };
 
 }  // namespace
@@ -145,13 +164,15 @@ bool PosixFileSystem::regular_file_exists(const std::string& path) {
 }
 
 std::unique_ptr<FileSystem::NewFile> PosixFileSystem::create_temporary(const std::string& folder) {
+  // 0666 lets the umask decide a new file's permissions, as for any file.
+  Descriptor unnamed(open_unnamed(folder));
   for (;;) {
     char name[32];
     g_snprintf(name, sizeof name, ".tagpad-%08x", g_random_int());
     std::string path = folder + G_DIR_SEPARATOR_S + name;
-    // 0666 lets the umask decide a new file's permissions, as for any file.
+    if (unnamed.get() >= 0) return std::make_unique<PosixNewFile>(std::move(path), unnamed.release(), true);
     Descriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (fd.get() >= 0) return std::make_unique<PosixNewFile>(std::move(path), fd.release());
+    if (fd.get() >= 0) return std::make_unique<PosixNewFile>(std::move(path), fd.release(), false);
     if (errno != EEXIST) fail();
   }
 }
@@ -165,5 +186,25 @@ void PosixFileSystem::rename(const std::string& from, const std::string& to) {
 }
 
 void PosixFileSystem::remove(const std::string& path) noexcept { ::unlink(path.c_str()); }
+
+void PosixFileSystem::create_folders(const std::string& path) {
+  if (g_mkdir_with_parents(path.c_str(), 0700) != 0) fail();
+}
+
+std::vector<std::string> PosixFileSystem::list_folder(const std::string& folder) {
+  struct CloseDir {
+    void operator()(DIR* dir) const { ::closedir(dir); }
+  };
+  std::unique_ptr<DIR, CloseDir> dir(::opendir(folder.c_str()));
+  if (!dir) fail();
+  std::vector<std::string> names;
+  errno = 0;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    const std::string_view name = entry->d_name;
+    if (name != "." && name != "..") names.emplace_back(name);
+  }
+  if (errno != 0) fail();
+  return names;
+}
 
 }  // namespace tagpad

@@ -18,6 +18,8 @@ class PosixFileSystem : public FileSystem {
   std::unique_ptr<NewFile> create_temporary(const std::string& folder) override;
   void rename(const std::string& from, const std::string& to) override;
   void remove(const std::string& path) noexcept override;
+  void create_folders(const std::string& path) override;
+  std::vector<std::string> list_folder(const std::string& folder) override;
 
  protected:
   /// One read(2) of a file that read_file reads; where a failing device can

@@ -72,6 +72,8 @@ void SourcePane::lend_text(const std::function<void(std::string_view)>& use) con
   use(text.get());
 }
 
+bool SourcePane::empty() const { return gtk_text_buffer_get_char_count(GTK_TEXT_BUFFER(buffer_)) == 0; }
+
 bool SourcePane::holds(std::string_view text) const {
   if (gtk_text_buffer_get_char_count(GTK_TEXT_BUFFER(buffer_)) != g_utf8_strlen(text.data(), text.size())) return false;
   bool same = false;

@@ -34,6 +34,7 @@ class SourcePane {
   std::unique_ptr<TextSnapshot> snapshot() const;
   /// Hands the whole text to `use` for the length of the call, uncopied.
   void lend_text(const std::function<void(std::string_view)>& use) const;
+  bool empty() const;
   /// Whether the pane holds exactly `text`; cheap when the lengths differ.
   bool holds(std::string_view text) const;
   /// Replaces the whole text as one undo step that brings back the old text

@@ -164,6 +164,8 @@ void TForm1::connect_signals() {
   // a loop of its own, so a program left alone sleeps.
   connections_.add(signal_event_after().connect(sigc::hide(sigc::mem_fun(*this, &TForm1::queue_idle_refresh))));
   connections_.add(signal_hide().connect(sigc::mem_fun(*this, &TForm1::on_hide_abandon_waits)));
+  // However the program ends, what no copy holds yet is written first.
+  connections_.add(signal_hide().connect(sigc::mem_fun(*this, &TForm1::keep_unsaved_text)));
 }
 
 // A refresh still queued would run on a window that is gone.
@@ -223,6 +225,8 @@ bool TForm1::on_delete(GdkEventAny*) {
 // that the main loop can.
 void TForm1::on_hide_abandon_waits() { WebBrowser.abandon_waits(); }
 
+void TForm1::keep_unsaved_text() { recovery_.take_last_copy(); }
+
 void TForm1::show_status_text() { StatusBar1.set_text(std::string(status_bar_.displayed_text())); }
 
 void TForm1::queue_idle_refresh() {
@@ -267,13 +271,15 @@ void TForm1::ShowHint() { status_bar_.show_hint(application_hint_.text()); }
 void TForm1::Action1Execute() { preview_.new_document(); }
 
 void TForm1::Action2Execute() {
-  if (SD.execute(services_.file_chooser))
-    save_document(services_.file_system, SD.file_name(), services_.code_page, memo_document_);
+  if (!SD.execute(services_.file_chooser)) return;
+  save_document(services_.file_system, SD.file_name(), services_.code_page, memo_document_);
+  recovery_.text_matches_file();
 }
 
 void TForm1::Action3Execute() {
-  if (OD.execute(services_.file_chooser))
-    open_document(services_.file_system, OD.file_name(), services_.code_page, memo_document_);
+  if (!OD.execute(services_.file_chooser)) return;
+  open_document(services_.file_system, OD.file_name(), services_.code_page, memo_document_);
+  recovery_.text_matches_file();
 }
 
 void TForm1::Action4Execute() { close(); }

@@ -15,11 +15,13 @@
 #include "core/status_bar_model.h"
 #include "gtk/connections.h"
 #include "gtk/entry_text_target.h"
+#include "gtk/glib_timer_service.h"
 #include "gtk/gtk_text_clipboard.h"
 #include "gtk/main_menu.h"
 #include "gtk/memo_document_pane.h"
 #include "gtk/memo_text_target.h"
 #include "gtk/preview_printer.h"
+#include "gtk/recovery_keeper.h"
 #include "gtk/search_dialog.h"
 #include "gtk/source_pane.h"
 #include "gtk/splitter.h"
@@ -79,6 +81,9 @@ class TForm1 : public Gtk::Window, private PreviewWindow {
   void WebBrowserDownloadBegin();
   void WebBrowserDownloadComplete();
   void WebBrowserStatusTextChange(const std::string& text);
+
+  /// Writes the text that no recovery copy holds yet: the session is ending.
+  void keep_unsaved_text();
 
   /// The tests' one way in to the components (gtk/unit1_testing.h).
   class Testing;
@@ -158,6 +163,9 @@ class TForm1 : public Gtk::Window, private PreviewWindow {
   ToolBar ToolBar1;
   Navigation navigation_{WebBrowser, *this, commands_, status_bar_};
   PreviewCommands preview_{WebBrowser, *this, navigation_, services_.code_page};
+  GlibTimerService recovery_timers_;
+  RecoveryKeeper recovery_{Memo, services_.file_system, services_.code_page, services_.recovery_folder,
+                           recovery_timers_};
 
   // The text controls the two dialogs work on, captured when they open.
   TextTarget* find_target_ = nullptr;

@@ -23,6 +23,8 @@ struct Services {
   FileSystem& file_system;
   PrinterCatalogue& printers;
   PrintDialogs& print_dialogs;
+  /// Where copies of unsaved text are kept; empty for none.
+  std::string recovery_folder = {};
 };
 
 }  // namespace tagpad
