@@ -33,9 +33,12 @@ class TempFolder {
   const std::filesystem::path& path() const { return path_; }
 
   /// The names in the folder, sorted.
-  std::vector<std::string> names() const {
+  std::vector<std::string> names() const { return names_in(path_); }
+
+  /// The names in `folder`, sorted.
+  static std::vector<std::string> names_in(const std::filesystem::path& folder) {
     std::vector<std::string> out;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) out.push_back(entry.path().filename());
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) out.push_back(entry.path().filename());
     std::sort(out.begin(), out.end());
     return out;
   }
