@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace tagpad {
 
@@ -11,6 +12,8 @@ struct FileDialogSettings {
   std::string initial_dir;
   std::string file_name;
   int filter_index = 1;
+  /// Folders the dialog lists among its places, where they exist.
+  std::vector<std::string> places = {};
 };
 
 }  // namespace tagpad

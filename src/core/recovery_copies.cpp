@@ -23,8 +23,8 @@ constexpr std::string_view Utf8Mark = ".UTF-8";
 }  // namespace
 
 std::string recovery_folder() {
-  std::unique_ptr<char, decltype(&g_free)> folder(g_build_filename(g_get_user_state_dir(), "tagpad", "복구된 문서", nullptr),
-                                                  g_free);
+  std::unique_ptr<char, decltype(&g_free)> folder(
+      g_build_filename(g_get_user_state_dir(), "tagpad", "복구된 문서", nullptr), g_free);
   return folder.get();
 }
 

@@ -31,8 +31,7 @@ bool is_recovery_copy_name(std::string_view name);
 
 /// Of the names in a recovery folder, the copies to remove so that only the
 /// newest `kept` remain, oldest first. Other names are never among them.
-std::vector<std::string> surplus_recovery_copies(std::vector<std::string> names,
-                                                 std::size_t kept = RecoveryCopiesKept);
+std::vector<std::string> surplus_recovery_copies(std::vector<std::string> names, std::size_t kept = RecoveryCopiesKept);
 
 /// Writes `text` (the pane's UTF-8) as a new copy in `folder`, creating the
 /// folder if it is missing, then removes the copies beyond the newest ten.

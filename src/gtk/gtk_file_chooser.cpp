@@ -5,6 +5,7 @@
 #include "gtk/dialog_position.h"
 
 #include <glibmm/convert.h>
+#include <glibmm/fileutils.h>
 #include <glibmm/miscutils.h>
 #include <gtkmm/filechooserdialog.h>
 
@@ -40,6 +41,8 @@ std::optional<FileChoice> GtkFileChooser::choose(FileDialogKind kind, const std:
   } else if (!start.initial_dir.empty()) {
     dialog.set_current_folder(start.initial_dir);
   }
+  for (const std::string& place : start.places)
+    if (Glib::file_test(place, Glib::FILE_TEST_IS_DIR)) dialog.add_shortcut_folder(place);
   place_modal_dialog(dialog);
   if (dialog.run() != Gtk::RESPONSE_ACCEPT) return std::nullopt;
   const std::string path = dialog.get_filename();

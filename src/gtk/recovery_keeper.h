@@ -26,8 +26,7 @@ namespace tagpad {
 class RecoveryKeeper {
  public:
   /// An empty `folder` keeps no copies.
-  RecoveryKeeper(SourcePane& pane, FileSystem& files, const CodePage& page, std::string folder,
-                 TimerService& timers);
+  RecoveryKeeper(SourcePane& pane, FileSystem& files, const CodePage& page, std::string folder, TimerService& timers);
   ~RecoveryKeeper();
   RecoveryKeeper(const RecoveryKeeper&) = delete;
   RecoveryKeeper& operator=(const RecoveryKeeper&) = delete;

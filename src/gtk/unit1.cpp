@@ -262,6 +262,8 @@ void TForm1::FormCreate() {
   application_hint_.set_on_changed(sigc::mem_fun(*this, &TForm1::ShowHint));
   OD.settings.initial_dir = services_.program_folder;
   SD.settings.initial_dir = OD.settings.initial_dir;
+  // Where a lost text is found again: the recovery copies.
+  if (!services_.recovery_folder.empty()) OD.settings.places = {services_.recovery_folder};
   preview_.show_source_text();
   navigation_.create_history_list();
 }

@@ -8,6 +8,7 @@
 #include <glibmm/main.h>
 #include <gtkmm/filechooserdialog.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace tagpad {
@@ -60,14 +61,21 @@ TEST_F(FileChooserTest, SaveDialogStartsWhereItWasLeftAndTakesANameAsTyped) {
   EXPECT_FALSE(seen.overwrite_prompt);
 }
 
-TEST_F(FileChooserTest, CancelledOpenDialogAnswersNothing) {
+TEST_F(FileChooserTest, CancelledOpenDialogAnswersNothingAndListsItsPlaces) {
   int filters = 0;
+  std::vector<std::string> places;
   when_dialog_shows([&](Gtk::FileChooserDialog& dialog) {
     filters = static_cast<int>(dialog.list_filters().size());
+    places = dialog.list_shortcut_folders();
     dialog.response(Gtk::RESPONSE_CANCEL);
   });
-  EXPECT_FALSE(real_chooser.choose(FileDialogKind::Open, document_filters(), {folder.path().string(), "", 1}));
+  const std::string recovered = folder / "복구된 문서";
+  std::filesystem::create_directory(recovered);
+  EXPECT_FALSE(real_chooser.choose(FileDialogKind::Open, document_filters(),
+                                   {folder.path().string(), "", 1, {recovered, folder / "missing"}}));
   EXPECT_EQ(filters, 3);
+  EXPECT_EQ(std::count(places.begin(), places.end(), recovered), 1);
+  EXPECT_EQ(std::count(places.begin(), places.end(), folder / "missing"), 0);
 }
 
 }  // namespace
