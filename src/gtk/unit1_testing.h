@@ -32,7 +32,8 @@ class TForm1::Testing {
         replace_state(form.replace_state_),
         find_dialog(form.find_dialog_),
         replace_dialog(form.replace_dialog_),
-        navigation(form.navigation_) {}
+        navigation(form.navigation_),
+        recovery(form.recovery_) {}
 
   Gtk::Entry& Edit1;
   Gtk::Label& StatusBar1;
@@ -55,6 +56,7 @@ class TForm1::Testing {
   SearchDialog& find_dialog;
   SearchDialog& replace_dialog;
   Navigation& navigation;
+  RecoveryKeeper& recovery;
 };
 
 }  // namespace tagpad
