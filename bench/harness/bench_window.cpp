@@ -4,8 +4,9 @@
 
 namespace tagpad::bench {
 
-BenchWindow::BenchWindow(const char* code_page)
-    : code_page_(CodePage::named(code_page)), form_(TForm1::create(services_)) {
+BenchWindow::BenchWindow(const char* code_page, std::string recovery_folder) : code_page_(CodePage::named(code_page)) {
+  services_.recovery_folder = std::move(recovery_folder);
+  form_ = TForm1::create(services_);
   form_->show();
 }
 

@@ -11,6 +11,7 @@
 #include "support/fake_printing.h"
 
 #include <memory>
+#include <string>
 
 namespace tagpad::bench {
 
@@ -18,7 +19,8 @@ namespace tagpad::bench {
 /// system and the tests' fakes for what a person would click.
 class BenchWindow {
  public:
-  explicit BenchWindow(const char* code_page = "UTF-8");
+  /// A `recovery_folder` makes the window keep recovery copies there.
+  explicit BenchWindow(const char* code_page = "UTF-8", std::string recovery_folder = {});
 
   TForm1* operator->() const { return form_.get(); }
   /// The window's components, through its seam for tests.

@@ -35,6 +35,8 @@ class RecoveryKeeper {
   void text_matches_file() { schedule_.text_matches_file(); }
   /// Writes at once what no copy holds yet: for the program's end.
   void take_last_copy();
+  /// Whether a copy is being read from the pane or written.
+  bool copying() const { return reader_.connected() || writer_.joinable(); }
   /// Whether the last copy failed (and was told).
   bool failing() const { return failure_told_; }
 
