@@ -178,14 +178,16 @@ int run(int runs) {
   std::printf("recovery_keys    %zu keys while copying\n", keys_copying.size());
   report_ratio("recovery_keys", median(keys_copying), median(keys_plain), "ms", 1.1);
 
-  report_below("undo_new_memory", undo_step_share("undo_new_memory", [](BenchWindow& w) { w->Action1Execute(); }),
-               "x", 1.5);
+  report_below("undo_new_memory", undo_step_share("undo_new_memory", [](BenchWindow& w) { w->Action1Execute(); }), "x",
+               1.5);
   TempFolder files;
   write_file(files / "other.html", markup(TextSize, 'q'));
-  report_below("undo_open_memory", undo_step_share("undo_open_memory", [&](BenchWindow& w) {
-                 w.chooser.accept(files / "other.html");
-                 w->Action3Execute();
-               }),
+  report_below("undo_open_memory",
+               undo_step_share("undo_open_memory",
+                               [&](BenchWindow& w) {
+                                 w.chooser.accept(files / "other.html");
+                                 w->Action3Execute();
+                               }),
                "x", 1.5);
   return 0;
 }

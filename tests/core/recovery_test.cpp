@@ -24,12 +24,12 @@ using Generation = RecoverySchedule::Generation;
 
 class RecoveryScheduleTest : public ::testing::Test {
  protected:
+  FakeTimers timers;
   // Each copy finishes at once unless the test holds it.
   RecoverySchedule schedule{timers, [this](Generation generation) {
                               copies.push_back(timers.now());
                               if (!hold_copies) schedule.copy_finished(generation, true);
                             }};
-  FakeTimers timers;
   std::vector<unsigned long> copies;
   bool hold_copies = false;
 };
