@@ -52,6 +52,8 @@ int main() {
                             tagpad::recovery_folder()};
 
   auto Form1 = tagpad::TForm1::create(services);
+  // Start-up makes one About box that nothing shows, as the design's start-up
+  // does; 정보 makes a box of its own each time.
   auto Form2 = tagpad::TForm2::create(nullptr);
   // Ending the program by a signal closes the window as the close box does,
   // which writes the text that no recovery copy holds yet.

@@ -5,9 +5,6 @@
 #include "core/document_pane.h"
 #include "gtk/source_pane.h"
 
-#include <memory>
-#include <vector>
-
 namespace tagpad {
 
 /// The source pane as the place documents are opened into and saved from.
@@ -18,14 +15,12 @@ class MemoDocumentPane : public DocumentPane {
   void lend_text(const std::function<void(std::string_view)>& use) const override { pane_.lend_text(use); }
   bool holds(std::string_view text) const override { return pane_.holds(text); }
   void set_text(const std::string& text) override { pane_.set_text(text); }
-  void suspend_redraw() override { suspensions_.push_back(std::make_unique<SourcePane::RedrawSuspension>(pane_)); }
-  void resume_redraw() override { suspensions_.pop_back(); }
+  void suspend_redraw() override { pane_.freeze_redraw(); }
+  void resume_redraw() override { pane_.thaw_redraw(); }
 
  private:
   // Borrowed
   SourcePane& pane_;
-  // Owned
-  std::vector<std::unique_ptr<SourcePane::RedrawSuspension>> suspensions_;
 };
 
 }  // namespace tagpad

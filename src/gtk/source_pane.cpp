@@ -39,7 +39,7 @@ SourcePane::SourcePane(Gtk::TextView& view) : view_(view) {
                                            G_CALLBACK(+[](SourcePane* self) { self->unfocused_.reset(); }), this);
   // Stopping the emission skips the view's own drawing while suspended.
   draw_id_ = g_signal_connect_swapped(view_.gobj(), "draw", G_CALLBACK(+[](SourcePane* self) {
-                                        if (self->redraw_suspensions_ == 0) return gboolean(FALSE);
+                                        if (self->redraw_freezes_ == 0) return gboolean(FALSE);
                                         g_signal_stop_emission_by_name(self->view_.gobj(), "draw");
                                         return gboolean(TRUE);
                                       }),
@@ -127,10 +127,8 @@ SourcePane::UndoStep::UndoStep(SourcePane& pane) : buffer_(GTK_TEXT_BUFFER(pane.
 
 SourcePane::UndoStep::~UndoStep() { gtk_text_buffer_end_user_action(buffer_); }
 
-SourcePane::RedrawSuspension::RedrawSuspension(SourcePane& pane) : pane_(pane) { ++pane_.redraw_suspensions_; }
-
-SourcePane::RedrawSuspension::~RedrawSuspension() {
-  if (--pane_.redraw_suspensions_ == 0) pane_.view_.queue_draw();
+void SourcePane::thaw_redraw() {
+  if (--redraw_freezes_ == 0) view_.queue_draw();
 }
 
 void SourcePane::follow_focus() {

@@ -60,18 +60,10 @@ class SourcePane {
 
   sigc::signal<void()>& signal_change() { return change_; }
 
-  /// While one lives, the pane does not redraw; when the last one ends the
-  /// pane is redrawn whole. Nests.
-  class RedrawSuspension {
-   public:
-    explicit RedrawSuspension(SourcePane& pane);
-    ~RedrawSuspension();
-    RedrawSuspension(const RedrawSuspension&) = delete;
-    RedrawSuspension& operator=(const RedrawSuspension&) = delete;
-
-   private:
-    SourcePane& pane_;
-  };
+  /// From a freeze to its thaw the pane does not redraw; when the last thaw
+  /// comes the pane is redrawn whole. Nests.
+  void freeze_redraw() { ++redraw_freezes_; }
+  void thaw_redraw();
 
  private:
   void on_buffer_changed();
@@ -88,7 +80,7 @@ class SourcePane {
   gulong focus_out_id_ = 0;
   gulong realize_id_ = 0;
   gulong unrealize_id_ = 0;
-  int redraw_suspensions_ = 0;
+  int redraw_freezes_ = 0;
   PrimarySelectionDeferral primary_selection_{view_};
   // Without the focus the pane leaves the PRIMARY selection alone: a control
   // or program taking it would collapse the pane's selection, which the pane

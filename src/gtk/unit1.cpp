@@ -188,12 +188,9 @@ int TForm1::screen_ppi() const {
 }
 
 bool TForm1::on_memo_key_press(GdkEventKey* event) {
-  const guint keyval = first_layout_keyval(*event);
-  unsigned key = keyval;
-  if (keyval == GDK_KEY_Tab || keyval == GDK_KEY_ISO_Left_Tab) key = 9;
-  if (keyval == GDK_KEY_Return || keyval == GDK_KEY_KP_Enter) key = 13;
-  MemoKeyDown(key, {(event->state & GDK_SHIFT_MASK) != 0, (event->state & GDK_CONTROL_MASK) != 0,
-                    (event->state & GDK_MOD1_MASK) != 0});
+  MemoKeyDown(first_layout_keyval(*event),
+              {(event->state & GDK_SHIFT_MASK) != 0, (event->state & GDK_CONTROL_MASK) != 0,
+               (event->state & GDK_MOD1_MASK) != 0});
   return MemoKeyPress();
 }
 

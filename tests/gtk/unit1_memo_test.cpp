@@ -58,11 +58,10 @@ TEST_F(FormTest, SourcePaneDrawsNothingWhileSuspendedAndWholeAfter) {
   });
   ASSERT_TRUE(iterate_until([&] { return draws > 0; }));
   {
-    SourcePane::RedrawSuspension outer(parts->Memo);
-    {
-      SourcePane::RedrawSuspension inner(parts->Memo);
-      parts->Memo.set_text("<p>bulk</p>");
-    }
+    parts->Memo.freeze_redraw();
+    parts->Memo.freeze_redraw();
+    parts->Memo.set_text("<p>bulk</p>");
+    parts->Memo.thaw_redraw();
     draws = 0;
     // The view's drawing would come in the window's next paint.
     int paints = 0;
@@ -74,6 +73,7 @@ TEST_F(FormTest, SourcePaneDrawsNothingWhileSuspendedAndWholeAfter) {
     g_signal_handler_disconnect(clock, painted);
     ASSERT_TRUE(window_painted);
     EXPECT_EQ(draws, 0);
+    parts->Memo.thaw_redraw();
   }
   EXPECT_TRUE(iterate_until([&] { return draws > 0; }));
 }
